@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine is missing, builds, and then either runs
+# the main job ("run") or the unit tests under the sanitizers ("test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake ninja-build g++ libgtest-dev)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+  run)
+    install_missing
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELM_TESTS=OFF
+    cmake --build build -j "$jobs"
+    mkdir -p build/run
+    cp examples/ring.in build/run/
+    build/bin/quelmw build/run/ring.in
+    echo "Listing: build/run/ring.out   Plot file: build/run/ring.vpt"
+    ;;
+  test)
+    install_missing
+    cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_SANITIZE=ON
+    cmake --build build-test -j "$jobs"
+    ctest --test-dir build-test --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
