@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ libgtest-dev)
+# liblapack-dev and libboost-dev serve only as references in the tests and
+# benchmarks; the programs themselves need nothing beyond the C++ library.
+PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev)
 
 install_missing() {
   local missing=()
