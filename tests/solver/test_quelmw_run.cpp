@@ -1,0 +1,133 @@
+// Whole runs of the solver on files in a scratch directory, through the
+// driver and through the executable.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "solver/quelmw.hpp"
+
+namespace quelm {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SolverRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("quelmw-test-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string write(const std::string& name, const std::string& text) const {
+        const fs::path path = dir_ / name;
+        std::ofstream(path) << text;
+        return path.string();
+    }
+
+    static std::string contents(const std::string& path) {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    RunOutcome run(const std::string& path) { return QUELMW(path, console_, errors_); }
+
+    fs::path dir_;
+    std::ostringstream console_, errors_;
+};
+
+const char* const GOOD_INPUT =
+    "SMALL RING\n"
+    "&MPARM NUS=0.005 ENGY=1 SGMZ=1 BETAC=5 REVFRQ=3 ALPHA=0.01 /\n"
+    "&CPARM CRNT=1 STPC=1 NCR=5 NMODF=-1 NMODE=1 KRAD=1 /\n"
+    "&IPARM FREQ=5000 RS=0.5 QV=1 /\n"
+    "&HPARM /\n"
+    "&SPARM /\n";
+
+TEST_F(SolverRun, WritesListingAndPlotFileBesideTheInput) {
+    const std::string input = write("ring.in", GOOD_INPUT);
+    EXPECT_EQ(run(input), RunOutcome::Completed);
+    EXPECT_EQ(console_.str(), " > QUELM IS NOW RUNNING. PLEASE WAIT...\n");
+    EXPECT_EQ(errors_.str(), "");
+    const std::string listing = contents((dir_ / "ring.out").string());
+    EXPECT_EQ(listing.rfind("\n " + std::string(76, '*') + "\n", 0), 0u);
+    EXPECT_NE(listing.find(" * SMALL RING "), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir_ / "ring.vpt"));
+}
+
+TEST_F(SolverRun, LimitCheckEndsTheRunNormallyAfterItsBox) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("NCR=5"), 5, "NCR=1200");
+    EXPECT_EQ(run(write("big.in", input)), RunOutcome::StoppedByCheck);
+    EXPECT_EQ(exitStatus(RunOutcome::StoppedByCheck), 0);
+    const std::string listing = contents((dir_ / "big.out").string());
+    EXPECT_NE(listing.find("\n NCR: 1200 EXCEEDS MAXIMUM NCM: 1005\n"), std::string::npos);
+}
+
+TEST_F(SolverRun, MalformedInputIsReportedAndKeepsTheListingSoFar) {
+    const std::string input = write("bad.in", "TITLE\n&MPARM NUS=0.005 FOO=1 /\n");
+    EXPECT_EQ(run(input), RunOutcome::InputError);
+    EXPECT_EQ(exitStatus(RunOutcome::InputError), 1);
+    EXPECT_EQ(errors_.str(), "quelmw: syntax error in NAMELIST input, unit 5, file " + input +
+                                 ": line 2: unknown item FOO in group MPARM\n");
+    EXPECT_TRUE(fs::exists(dir_ / "bad.out"));
+}
+
+TEST_F(SolverRun, MissingInputIsAnError) {
+    EXPECT_EQ(run((dir_ / "none.in").string()), RunOutcome::InputError);
+    EXPECT_NE(errors_.str().find("cannot open input file"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_ / "none.out"));
+    EXPECT_EQ(run(dir_.string()), RunOutcome::InputError);
+}
+
+TEST_F(SolverRun, NeverOverwritesItsOwnInput) {
+    const std::string input = write("case.out", GOOD_INPUT);
+    EXPECT_EQ(run(input), RunOutcome::OutputError);
+    EXPECT_EQ(contents(input), GOOD_INPUT);
+    EXPECT_NE(errors_.str().find("would overwrite the input file"), std::string::npos);
+}
+
+// The executable: help, usage errors and the console prompt.
+struct ProcessResult {
+    int status;
+    std::string output;
+};
+
+ProcessResult runExecutable(const std::string& arguments, const std::string& consoleInput = "") {
+    const std::string input = consoleInput.empty() ? "" : "printf '%s\\n' '" + consoleInput + "' | ";
+    const std::string command = input + QUELMW_EXECUTABLE + " " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    const int status = ::pclose(pipe);
+    return {WEXITSTATUS(status), output};
+}
+
+TEST_F(SolverRun, CommandLine) {
+    const ProcessResult help = runExecutable("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("usage: quelmw [INPUT]", 0), 0u);
+    EXPECT_EQ(runExecutable("a.in b.in").status, 2);
+    EXPECT_EQ(runExecutable("--bogus").status, 2);
+
+    // Without a name the console asks for one; end of input is an error, not a hang.
+    const ProcessResult noName = runExecutable("< /dev/null");
+    EXPECT_EQ(noName.status, 1);
+    EXPECT_EQ(noName.output.rfind("File name missing or blank - please enter file name\nUNIT 5? ", 0), 0u);
+
+    const std::string input = write("prompted.in", GOOD_INPUT);
+    const ProcessResult prompted = runExecutable("' '", input);
+    EXPECT_EQ(prompted.status, 0) << prompted.output;
+    EXPECT_TRUE(fs::exists(dir_ / "prompted.out"));
+}
+
+}  // namespace
+}  // namespace quelm
