@@ -1,0 +1,84 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "viewer/language/frame_drawing.hpp"
+#include "viewer/language/frame_state.hpp"
+#include "viewer/language/interpreter.hpp"
+#include "viewer/language/message_sink.hpp"
+
+namespace vexplot::testing {
+
+// Keeps every text handed to the display, as it was handed over.
+class RecordingDisplay final : public TextDisplay {
+ public:
+  void appendText(std::string_view text) override { texts.emplace_back(text); }
+  std::vector<std::string> texts;
+};
+
+// Records the calls of the interpreter and the setters on the drawing side,
+// with the window box each call saw.
+class RecordingDrawing final : public FrameDrawing {
+ public:
+  struct Call {
+    std::string what;  // "decorations" or "finish"
+    int frame;
+    Rect windowBox;
+  };
+
+  int drawPendingDecorations(FrameState& frame) override {
+    calls.push_back({"decorations", frame.frameNumber, frame.windowBox});
+    return decorationsResult;
+  }
+  int finishFrame(FrameState& frame) override {
+    calls.push_back({"finish", frame.frameNumber, frame.windowBox});
+    return finishResult;
+  }
+
+  std::vector<Call> calls;
+  int decorationsResult = 0;
+  int finishResult = 0;
+};
+
+// Writes plot files into a temporary directory of the test and runs the
+// interpreter over them.
+class PlotFileTest : public ::testing::Test {
+ protected:
+  PlotFileTest();
+  ~PlotFileTest() override;
+
+  std::filesystem::path writeFile(std::string_view name, std::string_view bytes);
+
+  // Interprets the bytes as the file "plot.vpx" and returns every display
+  // text of the run.
+  std::vector<std::string> run(std::string_view bytes);
+
+  // Like run for a file of one frame, but returns only the diagnostics: the
+  // closing "Plot #0 ends." and "Input file ... ends." texts are checked and
+  // left out.
+  std::vector<std::string> diagnostics(std::string_view bytes);
+
+  // The frame of the last run with that number.
+  FrameState& frame(std::size_t number);
+  std::size_t frameCount() const;
+
+  std::string endOfInputText() const;
+
+  std::filesystem::path directory_;
+  std::filesystem::path input_;
+  std::filesystem::path logPath_;
+  RecordingDisplay display_;
+  MessageSink messages_{&display_};
+  RecordingDrawing drawing_;
+  Interpreter interpreter_{messages_, drawing_};
+
+ private:
+  std::size_t firstFrameOfRun_ = 0;
+};
+
+}  // namespace vexplot::testing

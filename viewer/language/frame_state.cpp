@@ -1,0 +1,219 @@
+#include "viewer/language/frame_state.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "viewer/language/frame_drawing.hpp"
+
+namespace vexplot {
+
+namespace {
+
+constexpr double kSolidLengths[] = {1000.0};
+constexpr double kDashLengths[] = {0.2, 0.15};
+constexpr double kDotDashLengths[] = {0.2, 0.1, 0.05, 0.1};
+constexpr double kDotLengths[] = {0.05, 0.1};
+
+bool isAxis(int axis) { return axis == kAxisX || axis == kAxisY; }
+
+double& lowOf(Rect& box, int axis) { return axis == kAxisX ? box.x0 : box.y0; }
+double& highOf(Rect& box, int axis) { return axis == kAxisX ? box.x1 : box.y1; }
+
+// One scale for both directions, the view centred in the device box; with
+// yFlip the y axis points down as on the screen.
+PlaneMapping mapViewToDevice(const Rect& view, const Rect& device, bool yFlip) {
+  const double width = device.x1 - device.x0;
+  const double height = device.y1 - device.y0;
+  const double s = std::min(width / (view.x1 - view.x0), height / (view.y1 - view.y0));
+  const double sy = yFlip ? -s : s;
+  PlaneMapping mapping;
+  mapping.x = {s, (width - (view.x0 + view.x1) * s) / 2.0};
+  mapping.y = {sy, (height - (view.y0 + view.y1) * sy) / 2.0};
+  return mapping;
+}
+
+}  // namespace
+
+SymbolCode makeSymbolCode(std::string_view text) {
+  SymbolCode code{'\0', '\0'};
+  for (std::size_t i = 0; i < code.size() && i < text.size(); ++i) code[i] = text[i];
+  return code;
+}
+
+FrameState::FrameState(int number, std::string_view inputBaseName, double width, double height)
+    : title("#" + std::to_string(number) + " " + std::string(inputBaseName)),
+      frameNumber(number),
+      pixelWidth(width),
+      pixelHeight(height),
+      screenBox{0.0, width, 0.0, height} {
+  resetDeviceMapping();
+  resetWindowBox();
+}
+
+// The window box runs from 20 % to 90 % of the page in each direction.
+void FrameState::resetWindowBox() {
+  const double width = pageBox.x1 - pageBox.x0;
+  const double height = pageBox.y1 - pageBox.y0;
+  windowBox = {pageBox.x0 + 0.2 * width, pageBox.x1 - 0.1 * width, pageBox.y0 + 0.2 * height,
+               pageBox.y1 - 0.1 * height};
+}
+
+void FrameState::resetDeviceMapping() {
+  views[0] = pageBox;
+  viewCount = 1;
+  currentView = 0;
+  primaryClip = pageBox;
+  deviceMapping = mapViewToDevice(pageBox, screenBox, yFlip);
+}
+
+std::span<const double> FrameState::textureLengths(int index) const {
+  switch (index) {
+    case kDash: return kDashLengths;
+    case kDotDash: return kDotDashLengths;
+    case kDot: return kDotLengths;
+    case kPatterned: return userPattern;
+    default: return kSolidLengths;
+  }
+}
+
+void FrameState::setPageSize(double width, double height) {
+  if (!(width > 0.0 && height > 0.0)) return;
+  pageBox = {0.0, width, 0.0, height};
+  resetDeviceMapping();
+  resetWindowBox();
+  limitsSet = {false, false};
+  dataTransformValid = false;
+}
+
+int FrameState::setWindow(FrameDrawing& drawing, const AxisRanges& ranges) {
+  const int code = drawing.drawPendingDecorations(*this);
+  for (int axis : {kAxisX, kAxisY}) {
+    const AxisRange& range = ranges[axis];
+    if (!range.given || !(range.low < range.high)) continue;
+    lowOf(windowBox, axis) = range.low;
+    highOf(windowBox, axis) = range.high;
+    // The X window places the left and right axes, the Y window the others.
+    const int first = axis == kAxisX ? kLeft : kBottom;
+    axisDrawn[first] = axisDrawn[first + 1] = false;
+    tickPositions[axis].clear();
+  }
+  dataTransformValid = false;
+  gridMode = kGridOff;
+  gridOn = false;
+  return code;
+}
+
+int FrameState::setLimits(FrameDrawing& drawing, const AxisRanges& ranges) {
+  const int code = drawing.drawPendingDecorations(*this);
+  for (int axis : {kAxisX, kAxisY}) {
+    const AxisRange& range = ranges[axis];
+    if (!range.given || range.low == range.high) continue;
+    lowOf(limits, axis) = range.low;
+    highOf(limits, axis) = range.high;
+    limitsSet[axis] = true;
+    // X limits label the bottom and top axes, Y limits the others.
+    const int first = axis == kAxisX ? kBottom : kLeft;
+    axisDrawn[first] = axisDrawn[first + 1] = false;
+    tickPositions[axis].clear();
+  }
+  dataTransformValid = false;
+  return code;
+}
+
+void FrameState::setSideFlag(SideFlag kind, int side, bool on) {
+  std::array<bool, 4>& flags = kind == kAxisFlag ? axisOn : kind == kTicksFlag ? ticksOn : labelsOn;
+  if (side == kAllSides) {
+    flags.fill(on);
+  } else if (side >= kLeft && side <= kTop) {
+    flags[side] = on;
+  }
+}
+
+void FrameState::setTickSize(double size) {
+  if (size > 0.0) tickSize = size;
+}
+
+void FrameState::setLabelSize(double size) {
+  if (size > 0.0) labelSize = size;
+}
+
+void FrameState::setOrder(std::span<const int> codes) {
+  std::vector<int> newOrder(codes.begin(), codes.begin() + std::min<std::size_t>(codes.size(), kMaxOrderItems));
+  for (int& code : newOrder) {
+    if (code < kColumnX || code > kColumnDummy) code = kColumnDummy;
+  }
+  if (newOrder == order) return;
+  pointSet.reset();
+  order = std::move(newOrder);
+  numericColumns.clear();
+  columnOfItem.clear();
+  for (const int code : order) {
+    if (code == kColumnSymbol) {
+      columnOfItem.push_back(kItemIsSymbol);
+    } else if (code == kColumnDummy) {
+      columnOfItem.push_back(kItemIsDummy);
+    } else {
+      columnOfItem.push_back(numericCount());
+      numericColumns.push_back(code);
+    }
+  }
+}
+
+void FrameState::setSymbol(std::string_view code) { symbol = makeSymbolCode(code); }
+
+void FrameState::setSymbolSize(double size) { symbolSize = size * 0.1; }
+
+void FrameState::setScale(int axis, bool logarithmic) {
+  if (!isAxis(axis)) return;
+  logScale[axis] = logarithmic;
+  dataTransformValid = false;
+}
+
+void FrameState::setTickParams(int axis, int first, int second) {
+  if (isAxis(axis)) tickParams[axis] = {first, second};
+}
+
+void FrameState::setLineWidth(double width) {
+  if (width >= 0.0 && width <= 10.0) lineWidth = static_cast<float>(width);
+}
+
+void FrameState::setPattern(std::span<const double> lengths) {
+  userPattern.assign(lengths.begin(),
+                     lengths.begin() + std::min<std::size_t>(lengths.size(), kMaxPatternLengths));
+}
+
+void FrameState::setTexture(int index) {
+  if (index >= kSolid && index <= kPatterned) texture = index;
+}
+
+void FrameState::setFont(int index) {
+  if (index >= kSimplex && index <= kUbcFont) font = index;
+}
+
+void FrameState::setColour(int index) {
+  if (index >= 0 && index <= 15) colour = index;
+}
+
+void FrameState::setTitleSize(double size) {
+  if (size != 0.0) titleSize = std::fabs(size);
+}
+
+void FrameState::setBoxSize(int figure, double width, double height) {
+  if (figure >= kFigureBox && figure <= kFigureEllipse) boxSize[figure] = {width, height};
+}
+
+void FrameState::setArrowSize(double size) { arrowSize = size * 0.1; }
+
+void FrameState::setArrowFlare(double flare) { arrowFlare = flare; }
+
+void FrameState::setGrid(int mode, std::string_view gridSymbolText, double size) {
+  if (mode < kGridOff || mode > kGridSymbol) return;
+  gridMode = mode;
+  gridOn = mode != kGridOff;
+  if (mode == kGridSymbol) {
+    gridSymbol = makeSymbolCode(gridSymbolText.empty() ? std::string_view("0O") : gridSymbolText);
+    gridSymbolSize = size > 0.0 ? size : 0.2;
+  }
+}
+
+}  // namespace vexplot

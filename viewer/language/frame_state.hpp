@@ -1,0 +1,157 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "viewer/language/frame_items.hpp"
+
+namespace vexplot {
+
+class FrameDrawing;
+
+enum Side { kLeft = 0, kRight = 1, kBottom = 2, kTop = 3 };
+inline constexpr int kAllSides = 4;
+
+enum Axis { kAxisX = 0, kAxisY = 1 };
+
+// Column codes of a frame's data order.
+enum ColumnCode { kColumnX = 0, kColumnY, kColumnZ, kColumnDX, kColumnDY, kColumnDZ,
+                  kColumnSymbol, kColumnDummy };
+// Entries of columnOfItem for order items that hold no number.
+inline constexpr int kItemIsSymbol = -2;
+inline constexpr int kItemIsDummy = -1;
+
+inline constexpr int kMaxOrderItems = 20;
+inline constexpr int kMaxPatternLengths = 20;
+inline constexpr int kMaxViews = 8;
+
+enum Texture { kSolid = 0, kDash = 1, kDotDash = 2, kDot = 3, kPatterned = 4 };
+enum Font { kSimplex = 0, kDuplex = 1, kUbcFont = 2 };
+enum GridMode { kGridOff = 0, kGridHorizontal = 1, kGridVertical = 2, kGridOn = 3, kGridSymbol = 4 };
+
+// Which of the side switches setSideFlag changes.
+enum SideFlag { kAxisFlag, kTicksFlag, kLabelsFlag };
+
+// The range given for one axis by SET WINDOW or SET LIMIT.
+struct AxisRange {
+  bool given = false;
+  double low = 0.0;
+  double high = 0.0;
+};
+using AxisRanges = std::array<AxisRange, 2>;
+
+// One frame of a plot file: its page and window geometry, data limits, axis
+// switches, line, symbol, text and colour settings, collected points, queued
+// items and the drawing state of the rendering layer. The setters ignore
+// values outside their ranges.
+struct FrameState {
+  FrameState(int number, std::string_view inputBaseName, double pixelWidth, double pixelHeight);
+
+  // Identity and page.
+  std::string title;
+  int frameNumber;
+  bool windowOpen = false;
+  bool landscape = true;
+  double pixelWidth;
+  double pixelHeight;
+  Rect pageBox{0.0, 13.0, 0.0, 10.0};
+  Rect screenBox;
+  PostScriptPage postScript;
+  std::array<Rect, kMaxViews> views{};
+  int viewCount = 1;
+  int currentView = 0;
+  PlaneMapping deviceMapping;  // page to device pixels, for the current view
+  Rect primaryClip;
+  Rect secondaryClip;
+  bool secondaryClipOn = false;
+  bool yFlip = true;
+  DisplayList displayList;
+
+  // Axes and coordinates.
+  Rect windowBox;
+  Rect limits;
+  std::array<bool, 2> limitsSet{false, false};
+  PlaneMapping dataTransform;
+  bool dataTransformValid = false;
+  std::array<bool, 4> axisOn{true, true, true, true};
+  std::array<bool, 4> ticksOn{true, true, true, true};
+  std::array<bool, 4> labelsOn{true, false, true, false};
+  std::array<bool, 4> axisDrawn{false, false, false, false};
+  std::array<std::vector<double>, 2> tickPositions;
+  std::array<std::array<int, 2>, 2> tickParams{{{6, 0}, {6, 0}}};
+  std::array<bool, 2> logScale{false, false};
+  double tickSize = 0.1;
+  double labelSize = 0.16;
+  double labelAspect = 1.2;
+
+  // Lines, symbols and data.
+  float lineWidth = 2.0f;
+  int texture = kSolid;
+  std::vector<double> userPattern;
+  std::vector<int> order{kColumnX, kColumnY, kColumnDX, kColumnDY, kColumnSymbol};
+  std::vector<int> numericColumns{kColumnX, kColumnY, kColumnDX, kColumnDY};
+  std::vector<int> columnOfItem{0, 1, 2, 3, kItemIsSymbol};
+  std::unique_ptr<PointSet> pointSet;
+  bool pointSetUsed = false;
+  SymbolCode symbol{'0', 'O'};
+  double symbolSize = 0.1;
+
+  // Text, colour and figures.
+  int font = kSimplex;
+  int colour = 0;
+  int backgroundColour = 15;
+  double titleSize = 0.2;
+  std::vector<TitleText> titles;
+  std::array<std::array<double, 2>, 3> boxSize{{{1.0, 1.0}, {1.0, 1.0}, {1.0, 1.0}}};
+  std::vector<QueuedFigure> figures;
+  std::vector<QueuedArrow> arrows;
+  double arrowSize = 0.2;
+  double arrowFlare = 0.5;
+  int gridMode = kGridOff;
+  bool gridOn = false;
+  SymbolCode gridSymbol{'\0', '\0'};
+  double gridSymbolSize = 0.0;
+
+  int numericCount() const { return static_cast<int>(numericColumns.size()); }
+
+  // The dash and gap lengths of a texture, in page units.
+  std::span<const double> textureLengths(int index) const;
+
+  void setPageSize(double width, double height);
+  // Both draw the pending decorations in the old coordinates first and return
+  // that drawing's result.
+  int setWindow(FrameDrawing& drawing, const AxisRanges& ranges);
+  int setLimits(FrameDrawing& drawing, const AxisRanges& ranges);
+  void setSideFlag(SideFlag kind, int side, bool on);
+  void setTickSize(double size);
+  void setLabelSize(double size);
+  void setOrder(std::span<const int> codes);
+  void setSymbol(std::string_view code);
+  void setSymbolSize(double size);
+  void setScale(int axis, bool logarithmic);
+  void setTickParams(int axis, int first, int second);
+  void setLineWidth(double width);
+  void setPattern(std::span<const double> lengths);
+  void setTexture(int index);
+  void setFont(int index);
+  void setColour(int index);
+  void setTitleSize(double size);
+  void setBoxSize(int figure, double width, double height);
+  void setArrowSize(double size);
+  void setArrowFlare(double flare);
+  // symbol empty: none given.
+  void setGrid(int mode, std::string_view symbol, double size);
+
+ private:
+  void resetWindowBox();
+  void resetDeviceMapping();
+};
+
+// The first two characters of a symbol text, '\0' where it is shorter.
+SymbolCode makeSymbolCode(std::string_view text);
+
+}  // namespace vexplot

@@ -1,0 +1,160 @@
+#include "viewer/language/interpreter.hpp"
+
+#include <array>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "viewer/language/command_context.hpp"
+#include "viewer/language/keyword_match.hpp"
+#include "viewer/language/number_syntax.hpp"
+#include "viewer/language/result_codes.hpp"
+#include "viewer/language/set_command.hpp"
+#include "viewer/language/statement_skip.hpp"
+
+namespace vexplot {
+
+namespace {
+
+// The command table. HISTOGRAM and BARGRAPH stand twice, so neither can be
+// abbreviated.
+enum CommandWord {
+  kSet, kArrow, kBargraph, kBox, kDiamond, kEllipse, kCircle, kHistogram, kJoin, kNewFrame,
+  kPlot, kHistogramAgain, kTitle, kCase, kMore, kBin, kList, kBargraphAgain, kSmooth, kEnd
+};
+
+constexpr std::array<std::string_view, 20> kCommandWords{
+    "SET",  "ARROW",    "BARGRAPH", "BOX",   "DIAMOND", "ELLIPSE", "CIRCLE",
+    "HISTOGRAM", "JOIN", "NEWFRAME", "PLOT",  "HISTOGRAM", "TITLE",  "CASE",
+    "MORE", "BIN",      "LIST",     "BARGRAPH", "SMOOTH", "END"};
+constexpr std::array<unsigned char, 20> kCommandMarks{0, 0, 0, 0, 0, 0, 1, 0, 0, 0,
+                                                      0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+}  // namespace
+
+int Interpreter::interpretFile(const InterpretRequest& request) {
+  if (reader_.openInput(request.inputPath) != kDone) return 1;
+  request_ = &request;
+  current_ = nullptr;
+  framesOfFile_ = 0;
+  logWritten_ = false;
+  openLog(request.logPath);
+  reader_.setLogEcho(true);
+  runStatements();
+  finish();
+  request_ = nullptr;
+  return 0;
+}
+
+void Interpreter::openLog(const std::filesystem::path& path) {
+  if (path.empty() || messages_.log().create(path)) return;
+  messages_.reportMessage("Unable to open logfile\n " + path.string() + "\nIgnore log.", "Warning");
+}
+
+void Interpreter::runStatements() {
+  std::string token;
+  for (;;) {
+    const int code = reader_.nextToken(token);
+    if (code == kEndOfStatement || code == kEndOfLine) continue;
+    if (code == kEndOfFile) return;
+    if (code >= kSyntaxError) {
+      messages_.reportMessage(" Error get_next_token. return=" + std::to_string(code) + "\n",
+                              "vpmain");
+      return;
+    }
+    const int command = matchKeywordWithAliases(token, kCommandWords, kCommandMarks);
+    // Whatever comes first in a file belongs to frame 0.
+    if (framesOfFile_ == 0 && command != kNewFrame && beginFrame(0) != kDone) return;
+    int status;
+    if (command >= 0) {
+      reader_.setLogEcho(true);
+      status = runCommand(command);
+    } else {
+      int error = 0;
+      parseNumber(token, error);
+      if (error != 0) {
+        messages_.reportMessage(" Invalid command \"" + token + "\". Igonred.\n", "vpmainX");
+        continue;
+      }
+      // A statement that starts with a number is a data line.
+      status = dispatchUnbuilt();
+    }
+    if (status >= kEndsFile) return;
+  }
+}
+
+int Interpreter::runCommand(int command) {
+  switch (command) {
+    case kSet: {
+      CommandContext context{reader_, messages_, *current_, drawing_};
+      return setCommand(context);
+    }
+    case kNewFrame: return newFrame();
+    case kBargraph:
+    case kBargraphAgain:
+    case kSmooth:
+    case kEnd:
+      // Not ready; the status stays as it was. A reader failure met while
+      // skipping is read again, and reported, by the main loop.
+      skipNotReadyStatement(reader_, messages_, kCommandWords[command]);
+      return kDone;
+    default: return dispatchUnbuilt();
+  }
+}
+
+// The drawing and text commands and the data lines are recognised, but their
+// handlers do not exist yet: their statements are passed over quietly.
+int Interpreter::dispatchUnbuilt() {
+  const int code = reader_.skipStatement();
+  return code >= kEndsFile ? code : statementEndStatus(code);
+}
+
+int Interpreter::newFrame() {
+  if (framesOfFile_ > 0) endFrame();
+  return beginFrame(framesOfFile_);
+}
+
+int Interpreter::beginFrame(int number) {
+  ++framesOfFile_;
+  current_ = nullptr;
+  try {
+    current_ = &frames_.add(std::make_unique<FrameState>(
+        number, request_->inputBaseName, request_->plotFrameWidth, request_->plotFrameHeight));
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemory;
+  }
+  return kDone;
+}
+
+void Interpreter::endFrame() {
+  if (framesOfFile_ == 0) {
+    messages_.reportMessage("Input file empty");
+    return;
+  }
+  if (current_ == nullptr) return;
+  FrameState& frame = *current_;
+  current_ = nullptr;
+  drawing_.drawPendingDecorations(frame);
+  const int code = frame.windowOpen ? drawing_.finishFrame(frame) : kDone;
+  const std::string number = std::to_string(frame.frameNumber);
+  if (code == kDone) {
+    messages_.reportMessage("Plot #" + number + " ends.\n", "com_end");
+  } else {
+    messages_.reportMessage("Plot #" + number + " gmemory failed. rc=" + std::to_string(code) + "\n",
+                            "com_end");
+  }
+}
+
+void Interpreter::finish() {
+  endFrame();
+  reader_.closeInput();
+  messages_.reportMessage("Input file " + request_->inputPath.string() + " ends.\n", "vpmain");
+  LogFile& log = messages_.log();
+  if (log.isOpen()) {
+    logWritten_ = true;
+    log.close();
+  }
+}
+
+}  // namespace vexplot
