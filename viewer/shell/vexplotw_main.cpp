@@ -1,0 +1,22 @@
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "viewer/shell/command_line.hpp"
+#include "viewer/shell/headless_export.hpp"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const vexplot::CommandLine line = vexplot::parseCommandLine(arguments);
+  switch (line.mode) {
+    case vexplot::CommandLine::kHelp:
+      std::cout << vexplot::usageText();
+      return 0;
+    case vexplot::CommandLine::kExport:
+      return vexplot::runHeadlessExport(line.exportDirectory, line.inputFile, std::cout, std::cerr);
+    case vexplot::CommandLine::kUsageError:
+      break;
+  }
+  std::cerr << vexplot::usageText();
+  return 2;
+}
