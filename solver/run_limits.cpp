@@ -20,6 +20,8 @@ std::optional<RunStop> checkCurrentCount(const RunParameters& p) {
 std::optional<RunStop> checkRunLimits(const RunParameters& p) {
     // An empty mode range would run a scan over a matrix of no modes.
     if (p.NMODE < p.NMODF) return stop("NMODE:", p.NMODE, " IS BELOW NMODF:", p.NMODF);
+    // A binomial bunch has no negative mode number.
+    if (p.LBIN && p.MU < 0) return stop("MU:", p.MU, " IS BELOW MINIMUM MU:", 0);
     if (p.NTOT > MAX_MODES) return stop("TOTAL NUMBER OF MODES:", p.NTOT, " EXCEEDS MAXIMUM NM:", MAX_MODES);
     if (auto currents = checkCurrentCount(p)) return currents;
     if (p.NSTPS > MAX_SPREAD_STEPS) {

@@ -15,8 +15,9 @@ struct RunStop {
     std::string message;
 };
 
-// The first limit the run exceeds, in the order: mode range, matrix order,
-// number of currents, spread steps, spread with a binomial bunch.
+// The first limit the run exceeds, in the order: mode range, binomial mode
+// number, matrix order, number of currents, spread steps, spread with a
+// binomial bunch.
 std::optional<RunStop> checkRunLimits(const RunParameters& p);
 
 // The number-of-currents check alone; it must pass before the bunch-length

@@ -134,19 +134,22 @@ ImpedanceMoments::ImpedanceMoments(const RunParameters& p) {
 
 void ImpedanceMoments::compute(const RunParameters& p, const CurrentStep& s, std::ostream& listing,
                                std::ostream& console) {
-    if (!p.LBIN) {
-        if (p.LZOT) {
-            fillClosedForm(p, s, gaussian_);
-        } else {
-            fillIntegrated(p, s, gaussian_, console);
-        }
-        return;
+    if (p.LBIN) {
+        fillBinomial(p, s, listing, console);
+    } else if (p.LZOT) {
+        fillClosedForm(p, s, gaussian_);
+    } else {
+        fillIntegrated(p, s, gaussian_, console);
     }
+}
 
-    // Binomial bunch.  The integrand is kept of order one by carrying the
-    // factor 2^(2mu+2) C_ab inside it and dividing each Bessel function by
-    // y^(mu+1) separately, so that the quadrature's accuracy test is
-    // relative and nothing overflows for large mu.
+// Binomial bunch.  The integrand is kept of order one by carrying the
+// factor 2^(2mu+2) C_ab inside it and dividing each Bessel function by
+// y^(mu+1) separately, so that the quadrature's accuracy test is relative
+// and nothing overflows for large mu.  The wake of earlier turns carries the
+// same factor.
+void ImpedanceMoments::fillBinomial(const RunParameters& p, const CurrentStep& s, std::ostream& listing,
+                                    std::ostream& console) {
     const Poles poles = polesOf(p, s);
     const int mu = p.MU;
     const double sigma = s.SGMI;

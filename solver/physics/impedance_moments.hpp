@@ -56,6 +56,8 @@ public:
     }
 
 private:
+    void fillBinomial(const RunParameters& p, const CurrentStep& step, std::ostream& listing, std::ostream& console);
+
     std::vector<std::complex<double>> gaussian_;
     std::size_t binomialSize_ = 0;
     std::vector<std::complex<double>> binomial_;

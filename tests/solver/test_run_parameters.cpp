@@ -146,6 +146,8 @@ TEST(RunLimits, StopAtTheFirstLimitExceeded) {
 
 TEST(RunLimits, EmptyOrAbsurdModeRangesStopTheRun) {
     EXPECT_EQ(stopMessage(read("")), "NMODE:   -2 IS BELOW NMODF:    1");
+    EXPECT_EQ(stopMessage(read("", "NMODF=0 NMODE=1 LBIN=T MU=-1")), "MU:   -1 IS BELOW MINIMUM MU:    0");
+    EXPECT_EQ(stopMessage(read("", "NMODF=0 NMODE=1 LBIN=F MU=-1")), "");
     // Counts that do not fit an integer saturate instead of overflowing.
     const RunParameters huge = derived(read("", "NMODF=-2147483648 NMODE=2147483647 KRAD=2147483647"));
     EXPECT_EQ(huge.NTOT, 2147483647);
