@@ -41,7 +41,7 @@ SymbolCode makeSymbolCode(std::string_view text) {
 }
 
 FrameState::FrameState(int number, std::string_view inputBaseName, double width, double height)
-    : title("#" + std::to_string(number) + " " + std::string(inputBaseName)),
+    : title(std::string("#").append(std::to_string(number)).append(" ").append(inputBaseName)),
       frameNumber(number),
       pixelWidth(width),
       pixelHeight(height),

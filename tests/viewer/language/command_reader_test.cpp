@@ -23,9 +23,9 @@ class CommandReaderTest : public testing::PlotFileTest {
     std::string token;
     for (int guard = 0; guard < 10000; ++guard) {
       const int code = reader_.nextToken(token);
-      out.push_back(code == kDone ? token : "<" + std::to_string(code) + ">");
+      out.push_back(code == kDone ? token : codeText(code));
       if (code >= kEndsFile) {
-        out.push_back("<" + std::to_string(reader_.nextToken(token)) + ">");
+        out.push_back(codeText(reader_.nextToken(token)));
         break;
       }
       if (code == kEndOfFile) break;
@@ -34,11 +34,18 @@ class CommandReaderTest : public testing::PlotFileTest {
     return out;
   }
 
+  static std::string codeText(int code) {
+    return std::string("<").append(std::to_string(code)).append(">");
+  }
+
   LogFile log_;
   CommandReader reader_{log_};
 };
 
 using Tokens = std::vector<std::string>;
+
+// A quote followed by count copies of c.
+std::string quoted(std::size_t count, char c) { return std::string("'").append(count, c); }
 
 TEST_F(CommandReaderTest, LineEndsOfEveryKindGiveTheSameLines) {
   EXPECT_EQ(tokenize("A\nB\r\nC\rD"), (Tokens{"A", "<4>", "B", "<4>", "C", "<4>", "D", "<4>", "<8>"}));
@@ -95,15 +102,15 @@ TEST_F(CommandReaderTest, WordsEndAtQuotesParenthesesAndSemicolons) {
 TEST_F(CommandReaderTest, TokensOf254CharactersPassAndLongerOnesAreRefused) {
   const std::string word254(254, 'w');
   EXPECT_EQ(tokenize(word254 + " X"), (Tokens{word254, "X", "<4>", "<8>"}));
-  EXPECT_EQ(tokenize("A " + std::string(255, 'w')), (Tokens{"A", "<403>", "<403>"}));
+  EXPECT_EQ(tokenize(std::string("A ").append(255, 'w')), (Tokens{"A", "<403>", "<403>"}));
 
-  const std::string string254 = "'" + std::string(252, 's') + "'";
+  const std::string string254 = quoted(252, 's').append("'");
   EXPECT_EQ(tokenize(string254), (Tokens{string254, "<4>", "<8>"}));
-  EXPECT_EQ(tokenize("'" + std::string(253, 's') + "'"), (Tokens{"<403>", "<403>"}));
+  EXPECT_EQ(tokenize(quoted(253, 's').append("'")), (Tokens{"<403>", "<403>"}));
   // A doubled quote counts once; an open string gets its closing quote counted.
-  EXPECT_EQ(tokenize("'" + std::string(251, 's') + "'''"),
-            (Tokens{"'" + std::string(251, 's') + "''", "<4>", "<8>"}));
-  EXPECT_EQ(tokenize("'" + std::string(253, 's')), (Tokens{"<403>", "<403>"}));
+  EXPECT_EQ(tokenize(quoted(251, 's').append("'''")),
+            (Tokens{quoted(251, 's').append("''"), "<4>", "<8>"}));
+  EXPECT_EQ(tokenize(quoted(253, 's')), (Tokens{"<403>", "<403>"}));
 }
 
 TEST_F(CommandReaderTest, LinesHaveNoLengthLimit) {

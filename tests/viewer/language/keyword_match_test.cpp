@@ -75,7 +75,7 @@ TEST(QuoteText, StripAndCopyRemoveOnlyTheDelimitingQuotes) {
   text = "plain'";
   stripQuotes(text);
   EXPECT_EQ(text, "plain'");
-  text = "'";
+  text.assign(1, '\'');
   stripQuotes(text);
   EXPECT_EQ(text, "");
 
