@@ -1,5 +1,6 @@
 #include "solver/listing_writer.hpp"
 
+#include <array>
 #include <string>
 
 #include "solver/edit_descriptors.hpp"
@@ -8,6 +9,7 @@ namespace quelm {
 namespace {
 
 using edit::A;
+using edit::F;
 using edit::G;
 using edit::I;
 using edit::L;
@@ -48,6 +50,67 @@ void logicalLine(std::ostream& out, const char* description, const char* item, b
 }
 
 void heading(std::ostream& out, const char* text) { out << "\n " << text << '\n'; }
+
+const std::string TABLE_RULE = std::string(131, '*');
+
+// " ***...>>>TEXT<<<***..." with `stars` asterisks on each side.
+void framedHeading(std::ostream& out, int stars, const char* text) {
+    const std::string side(static_cast<std::size_t>(stars), '*');
+    out << "1\n " << side << ">>>" << text << "<<<" << side << '\n';
+}
+
+// Ten entries of a table from `first` (0-based), as (F10.3, 1X) fields; the
+// closing blank of the last field is not part of the record.
+std::string tenEntries(const CurrentTable& table, std::size_t first) {
+    std::string text;
+    for (std::size_t e = first; e < first + 10; ++e) {
+        if (e > first) text += X(1);
+        text += F(table[e], 10, 3);
+    }
+    return text;
+}
+
+// A table against the current lists at most twelve blocks of ten entries.
+constexpr std::size_t LISTED_TABLE_ENTRIES = 120;
+
+void writeTabulation(std::ostream& out, int stars, const char* text, const CurrentTable& currents,
+                     const char* ordinateLabel, const CurrentTable& ordinates) {
+    framedHeading(out, stars, text);
+    for (std::size_t first = 0; first < LISTED_TABLE_ENTRIES && ordinates[first] != 0.0;
+         first += 10) {
+        out << "\n Current (mA)       /" << tenEntries(currents, first) << '\n';
+        out << ordinateLabel << tenEntries(ordinates, first) << '\n';
+    }
+    out << "\n " << TABLE_RULE << '\n';
+}
+
+constexpr int TABLE_COLUMNS = 5;
+using ColumnValues = std::array<double, TABLE_COLUMNS>;
+
+// A heading line of a block of the tunes table: five (2X, F10.4, 10X)
+// fields, the closing blanks of the last one not part of the record.
+void columnLine(std::ostream& out, const char* label, const ColumnValues& values) {
+    out << ' ' << label;
+    for (std::size_t c = 0; c < values.size(); ++c) {
+        if (c > 0) out << X(10);
+        out << X(2) << F(values[c], 10, 4);
+    }
+    out << '\n';
+}
+
+// The tunes of mode j for the five currents from scan index `first`; those
+// past the scan (index > NCR) are zero.  Fields (G9.3, ":", G9.3, 3X), the
+// closing blanks of the last not part of the record.
+void writeTuneRow(std::ostream& out, int j, int first, int NCR,
+                  const std::function<std::pair<float, float>(int j, int i)>& printedValue) {
+    out << ' ' << X(21);
+    for (int i = first; i < first + TABLE_COLUMNS; ++i) {
+        const auto [re, im] = i <= NCR ? printedValue(j, i) : std::pair{0.0f, 0.0f};
+        if (i > first) out << X(3);
+        out << G(re, 9, 3) << ':' << G(im, 9, 3);
+    }
+    out << '\n';
+}
 
 }  // namespace
 
@@ -134,6 +197,63 @@ void writeStopBox(std::ostream& out, const RunStop& stop) {
                                              : " *****>>> WARNING <<<******************************\n");
     out << "\n " << stop.message << "\n\n";
     out << " **************************************************\n";
+}
+
+void writeBunchLengthTable(std::ostream& out, const RunParameters& p) {
+    writeTabulation(out, 37, " BUNCH LENGTH VARIES WITH BUNCH CURRENT AS FOLLOWS ", p.CTOSGM,
+                    " Bunch Length (cm)  /", p.SGMTOC);
+}
+
+void writeTuneTable(std::ostream& out, const RunParameters& p) {
+    writeTabulation(out, 35, " SYNCHROTRON TUNE VARIES WITH BUNCH CURRENT AS FOLLOWS ", p.CTONUS,
+                    " Synchrotron tune   /", p.NUSTOC);
+}
+
+void writeEigenvalueTable(std::ostream& out, const RunParameters& p, double spread,
+                          const std::function<std::pair<float, float>(int j, int i)>& printedValue,
+                          const std::function<double(double)>& bunchLengthCm,
+                          const std::function<double(double)>& synchrotronTune) {
+    framedHeading(out, 40, " EIGEN VALUES (Nu-Nux)/Nus VS. BUNCH CURRENT ");
+    if (p.LINTGL) out << "\n BETATRON TUNE SPREAD = " << G(spread, 13, 5) << '\n';
+    for (int first = 1; first <= p.NCR; first += TABLE_COLUMNS) {
+        ColumnValues currents, lengths, tunes;
+        for (int c = 0; c < TABLE_COLUMNS; ++c) {
+            currents[c] = p.CRNT + static_cast<double>(first + c - 1) * p.STPC;
+            lengths[c] = bunchLengthCm(currents[c]);
+            tunes[c] = synchrotronTune(currents[c]);
+        }
+        out << '\n';
+        columnLine(out, "Current (mA)       / ", currents);
+        columnLine(out, "Bunch length (cm)  / ", lengths);
+        columnLine(out, "Synchrotron tune   / ", tunes);
+        out << " (Nu-Nux)/Nus ...      " << X(2) << "(REAL : IMAGINARY)\n";
+        for (int j = 1; j <= p.NTOT; ++j) writeTuneRow(out, j, first, p.NCR, printedValue);
+    }
+    out << "\n " << TABLE_RULE << '\n';
+}
+
+void writePlotFrameHeader(std::ostream& out, const RunParameters& p, PlotPart part,
+                          const std::string& methodText, double spread) {
+    out << "1PROBLEM = " << leftJustified(p.TITLE, 72) << X(10) << "ENGY/GeV=" << G(p.ENGY, 10, 3)
+        << X(5) << "SPRD=" << G(spread, 10, 3) << '\n';
+    out << ' ' << X(75) << "NUS=" << G(p.NUS, 10, 3) << X(4) << "SGMZ/cm=" << G(p.SGMZ, 10, 3)
+        << X(2) << "BETAC/m=" << G(p.BETAC, 10, 3) << '\n';
+    out << ' ' << A(p.RUNDATE, 8) << X(2) << A(p.RUNCLOCK, 8) << X(4)
+        << leftJustified(methodText, 34) << X(12) << "REVFRQ/MHz=" << G(p.REVFRQ, 10, 3) << X(6)
+        << "ALPHA=" << G(p.ALFA, 10, 3) << X(4) << "CHROM=" << G(p.CHROM, 10, 3) << '\n';
+    out << ' ' << X(70) << "FREQ/MHz=" << G(p.FREQ, 10, 3) << X(2) << "RS/MOhm/m="
+        << G(p.RS, 10, 3) << X(7) << "QV=" << G(p.QV, 10, 3) << '\n';
+    if (part == PlotPart::Real) {
+        out << " (*) = Real part of (Nu-Nux)/Nus vs. the bunch current (mA)" << X(16);
+    } else {
+        out << " (*) = Imaginary part of (Nu-Nux)/Nus vs. the bunch current (mA)" << X(11);
+    }
+    out << "LZOT=" << L(p.LZOT, 1) << X(16) << "LBIN=" << L(p.LBIN, 1) << X(16) << "MU="
+        << I(p.MU, 3) << '\n';
+}
+
+void writeCpuTimeLine(std::ostream& out, double cpuSeconds) {
+    out << " \n " << X(98) << "TOTAL CPU TIME USED:" << G(cpuSeconds, 10, 3) << "(S)\n";
 }
 
 }  // namespace quelm
