@@ -6,9 +6,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
 #include "solver/listing_writer.hpp"
 #include "solver/namelist_reader.hpp"
+#include "solver/physics/bunch_parameters.hpp"
+#include "solver/result_output.hpp"
 #include "solver/run_clock.hpp"
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"
@@ -46,6 +49,50 @@ bool closeOutput(std::ofstream& file, const std::string& path, std::ostream& err
     return true;
 }
 
+// Bunch length and synchrotron tune over the scan: filled in for the models
+// that compute them, listed for those that vary with the current.
+void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
+    for (int i = 1; i <= p.NCR; ++i) {
+        const double current = p.CRNT + static_cast<double>(i - 1) * p.STPC;
+        const auto at = static_cast<std::size_t>(i - 1);
+        if (p.SGMZ < 0.0) {
+            p.CTOSGM[at] = current;
+            p.SGMTOC[at] = FSGM(current, p) * p.RRING;
+        }
+        if (p.NUS < 0.0) {
+            p.CTONUS[at] = current;
+            p.NUSTOC[at] = FNUS(current, p);
+        }
+    }
+    if (p.SGMZ <= 0.0) writeBunchLengthTable(listing, p);
+    if (p.NUS <= 0.0) writeTuneTable(listing, p);
+}
+
+// Everything after the echo: tables, checks, the scan and its output.
+RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& listing, std::ostream& plot,
+                            std::ostream& console, std::ostream& errors) {
+    computeDerivedQuantities(p);
+    // The tables hold 1005 currents: a longer scan stops before filling them.
+    const bool fillsTables = p.SGMZ < 0.0 || p.NUS < 0.0;
+    if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) {
+        writeStopBox(listing, *stop);
+        return RunOutcome::StoppedByCheck;
+    }
+    tabulateBunchParameters(listing, p);
+    if (const auto stop = checkRunLimits(p)) {
+        writeStopBox(listing, *stop);
+        return RunOutcome::StoppedByCheck;
+    }
+
+    CurrentScan scan(p);
+    scan.run(listing, console, errors);
+    if (p.IPRINT) writeResultTables(listing, p, scan.results());
+    sortEigenvaluesForPlotting(scan.results(), p);
+    CPUTIM(p.CPUSEC, 3, clock);
+    writeResultPlots(listing, plot, p, scan.results());
+    return RunOutcome::Completed;
+}
+
 }  // namespace
 
 int exitStatus(RunOutcome outcome) {
@@ -79,11 +126,7 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
         DATIMH(p.RUNDATE, p.RUNCLOCK);
         writeBanner(listing, p);
         writeInputEcho(listing, p);
-        computeDerivedQuantities(p);
-        if (const auto stop = checkRunLimits(p)) {
-            writeStopBox(listing, *stop);
-            outcome = RunOutcome::StoppedByCheck;
-        }
+        outcome = computeAndReport(p, clock, listing, plot, console, errors);
     } catch (const InputError& error) {
         errors << "quelmw: " << error.what() << '\n';
         outcome = RunOutcome::InputError;
