@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "solver/quelmw.hpp"
 
@@ -92,6 +93,70 @@ TEST_F(SolverRun, NeverOverwritesItsOwnInput) {
     EXPECT_EQ(run(input), RunOutcome::OutputError);
     EXPECT_EQ(contents(input), GOOD_INPUT);
     EXPECT_NE(errors_.str().find("would overwrite the input file"), std::string::npos);
+}
+
+TEST_F(SolverRun, EveryExampleRunsToItsPlots) {
+    for (const auto& entry : fs::directory_iterator(fs::path(QUELM_SOURCE_DIR) / "examples")) {
+        if (entry.path().extension() != ".in") continue;
+        SCOPED_TRACE(entry.path().string());
+        const fs::path input = dir_ / entry.path().filename();
+        fs::copy_file(entry.path(), input);
+        console_.str("");
+        errors_.str("");
+        EXPECT_EQ(run(input.string()), RunOutcome::Completed);
+        EXPECT_EQ(errors_.str(), "");
+        fs::path listing = input, plot = input;
+        const std::string text = contents(listing.replace_extension(".out").string());
+        EXPECT_NE(text.find("TOTAL CPU TIME USED:"), std::string::npos);
+        EXPECT_EQ(text.find("WARNING"), std::string::npos);
+        EXPECT_NE(contents(plot.replace_extension(".vpt").string()).find(" NEW FRAME"), std::string::npos);
+    }
+}
+
+TEST_F(SolverRun, PlotFileStaysEmptyWithoutLple) {
+    std::string input = GOOD_INPUT;
+    EXPECT_EQ(run(write("quiet.in", input)), RunOutcome::Completed);
+    EXPECT_EQ(contents((dir_ / "quiet.vpt").string()), "");
+    EXPECT_NE(contents((dir_ / "quiet.out").string()).find("(*) = Real part of (Nu-Nux)/Nus"), std::string::npos);
+}
+
+TEST_F(SolverRun, DownwardScanIsPlottedInIncreasingCurrent) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("CRNT=1 STPC=1"), 13, "CRNT=5 STPC=-1 LPLE=T");
+    EXPECT_EQ(run(write("down.in", input)), RunOutcome::Completed);
+    std::istringstream plot(contents((dir_ / "down.vpt").string()));
+    std::string line;
+    std::vector<double> currents;
+    while (std::getline(plot, line) && line.find("JOIN") == std::string::npos) {
+        std::istringstream fields(line);
+        double current = 0.0, value = 0.0;
+        if (line.find("SET") == std::string::npos && line.find("TITLE") == std::string::npos &&
+            line.find("MORE") == std::string::npos && line.find("CASE") == std::string::npos &&
+            line.find("FRAME") == std::string::npos && (fields >> current >> value)) {
+            currents.push_back(current);
+        }
+    }
+    EXPECT_EQ(currents, (std::vector<double>{1, 2, 3, 4, 5}));
+}
+
+TEST_F(SolverRun, EmptyScanListsOnlyTheTableFrame) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("NCR=5"), 5, "NCR=0");
+    EXPECT_EQ(run(write("none.in", input)), RunOutcome::Completed);
+    const std::string listing = contents((dir_ / "none.out").string());
+    const std::size_t table = listing.find("EIGEN VALUES (Nu-Nux)/Nus");
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_EQ(listing.find("Current (mA)       /", table), std::string::npos);
+}
+
+TEST_F(SolverRun, StopBoxIsTheLastThingInTheListing) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("NMODE=1"), 7, "NMODE=-3");
+    EXPECT_EQ(run(write("empty.in", input)), RunOutcome::StoppedByCheck);
+    const std::string listing = contents((dir_ / "empty.out").string());
+    const std::string box = " NMODE:   -3 IS BELOW NMODF:   -1\n\n **************************************************\n";
+    ASSERT_GE(listing.size(), box.size());
+    EXPECT_EQ(listing.substr(listing.size() - box.size()), box);
 }
 
 // The executable: help, usage errors and the console prompt.
