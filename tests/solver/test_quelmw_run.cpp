@@ -113,6 +113,15 @@ TEST_F(SolverRun, EveryExampleRunsToItsPlots) {
     }
 }
 
+TEST_F(SolverRun, WithoutIprintOnlyThePlotsAreListed) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("KRAD=1"), 6, "KRAD=1 IPRINT=F");
+    EXPECT_EQ(run(write("plots.in", input)), RunOutcome::Completed);
+    const std::string listing = contents((dir_ / "plots.out").string());
+    EXPECT_EQ(listing.find("EIGEN VALUES"), std::string::npos);
+    EXPECT_NE(listing.find("(*) = Imaginary part of (Nu-Nux)/Nus"), std::string::npos);
+}
+
 TEST_F(SolverRun, PlotFileStaysEmptyWithoutLple) {
     std::string input = GOOD_INPUT;
     EXPECT_EQ(run(write("quiet.in", input)), RunOutcome::Completed);
