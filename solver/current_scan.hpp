@@ -3,6 +3,7 @@
 // roots of the dispersion relation over the spread steps.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -19,30 +20,45 @@ namespace quelm {
 // treatment of the spread).
 bool searchesRoots(const RunParameters& p);
 
+// Reports the progress of a long scan: the stage ("eigenvalues", "roots"),
+// the currents done and their number.
+using ScanProgress = std::function<void(const char* stage, int done, int total)>;
+
+// The currents are independent once it is known at which of them the
+// impedance moments are recomputed (that depends only on the sequence of
+// bunch lengths): the moments of each such epoch and the eigenvalues of each
+// current are computed on several threads, the root search, which follows
+// the roots from one current to the next, on one.  The results do not depend
+// on the number of threads.
 class CurrentScan {
 public:
-    // Storage for the run, allocated once.
     explicit CurrentScan(const RunParameters& p);
 
-    // Runs the scan.  Quadrature failures go to `console`, messages of the
-    // Bessel functions to `listing`, warnings about the run to `errors`.
-    void run(std::ostream& listing, std::ostream& console, std::ostream& errors);
+    // Runs the scan on `threads` threads.  Quadrature failures go to
+    // `console`, messages of the Bessel functions to `listing` (both in the
+    // order a single thread would write them), warnings about the run to
+    // `errors`.
+    void run(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads = 1,
+             const ScanProgress& progress = {});
 
     const ResultStores& results() const { return results_; }
     ResultStores& results() { return results_; }
     // How often the impedance moments were computed.
-    int momentComputations() const { return momentComputations_; }
+    int momentComputations() const { return static_cast<int>(epochs_.size()); }
 
 private:
+    void planEpochs();
+    void computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads);
+    void computeEigenvalues(int threads, const ScanProgress& progress);
+    void searchRoots(const ScanProgress& progress);
     void warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console, std::ostream& errors) const;
 
     const RunParameters& p_;
     ResultStores results_;
-    ImpedanceMoments moments_;
-    CouplingMatrix matrix_;
-    RootSearch rootSearch_;
-    std::vector<float> WR_, WI_;
-    int momentComputations_ = 0;
+    std::vector<CurrentStep> steps_;   // per current
+    std::vector<int> epochOf_;         // per current: the moment table it uses
+    std::vector<int> epochs_;          // per epoch: the current (0-based) whose length it was computed for
+    std::vector<ImpedanceMoments> moments_;
 };
 
 }  // namespace quelm

@@ -1,7 +1,16 @@
 // quelmw: transverse mode-coupling solver for a single bunch.
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "solver/quelmw.hpp"
 #include "solver/run_input.hpp"
@@ -16,6 +25,10 @@ const char* const USAGE =
     "impedance, and writes the listing INPUT-base.out and the plot file\n"
     "INPUT-base.vpt beside the input file.  Without INPUT the file name is asked\n"
     "for on the console.\n"
+    "\n"
+    "Environment: QUELMW_THREADS, the number of threads of the current scan\n"
+    "(default: all processors); SOURCE_DATE_EPOCH, seconds since 1970 to stamp\n"
+    "into the listing instead of the present time.\n"
     "\n"
     "Exit status: 0 when the run ended normally (also after a limit check that\n"
     "stops it, reported in the listing), 1 for a missing or malformed input file\n"
@@ -34,6 +47,47 @@ bool promptForInput(std::string& path) {
     return !path.empty();
 }
 
+// QUELMW_THREADS when it is a positive number, else every processor.
+int scanThreads() {
+    const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
+    const char* setting = std::getenv("QUELMW_THREADS");
+    if (setting == nullptr || *setting == '\0') return static_cast<int>(processors);
+    int threads = 0;
+    const char* end = setting + std::strlen(setting);
+    const auto [stop, ec] = std::from_chars(setting, end, threads);
+    if (ec != std::errc() || stop != end || threads < 1) {
+        std::cerr << "quelmw: ignoring QUELMW_THREADS=" << setting << " (not a positive number)\n";
+        return static_cast<int>(processors);
+    }
+    return threads;
+}
+
+// One line on a terminal's standard error that follows the scan, rewritten
+// at most five times a second and erased at the end.
+class ProgressLine {
+public:
+    ProgressLine() : start_(std::chrono::steady_clock::now()) {}
+    ~ProgressLine() {
+        if (shown_) std::fprintf(stderr, "\r%*s\r", static_cast<int>(width_), "");
+    }
+
+    void operator()(const char* stage, int done, int total) {
+        const auto now = std::chrono::steady_clock::now();
+        if (done < total && now - lastShown_ < std::chrono::milliseconds(200)) return;
+        lastShown_ = now;
+        const double seconds = std::chrono::duration<double>(now - start_).count();
+        const int width = std::fprintf(stderr, "\rquelmw: %s, current %d of %d, %.1f s   ", stage, done, total, seconds);
+        width_ = std::max(width_, static_cast<std::size_t>(std::max(width, 0)));
+        std::fflush(stderr);
+        shown_ = true;
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_, lastShown_;
+    std::size_t width_ = 0;
+    bool shown_ = false;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,5 +104,9 @@ int main(int argc, char** argv) {
         std::cerr << "\nquelmw: no input file name given\n";
         return 1;
     }
-    return quelm::exitStatus(quelm::QUELMW(path, std::cout, std::cerr));
+    quelm::RunOptions options;
+    options.threads = scanThreads();
+    ProgressLine progress;
+    if (::isatty(STDERR_FILENO)) options.progress = std::ref(progress);
+    return quelm::exitStatus(quelm::QUELMW(path, std::cout, std::cerr, options));
 }

@@ -70,7 +70,7 @@ void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
 
 // Everything after the echo: tables, checks, the scan and its output.
 RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& listing, std::ostream& plot,
-                            std::ostream& console, std::ostream& errors) {
+                            std::ostream& console, std::ostream& errors, const RunOptions& options) {
     computeDerivedQuantities(p);
     // The tables hold 1005 currents: a longer scan stops before filling them.
     const bool fillsTables = p.SGMZ < 0.0 || p.NUS < 0.0;
@@ -85,7 +85,7 @@ RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& lis
     }
 
     CurrentScan scan(p);
-    scan.run(listing, console, errors);
+    scan.run(listing, console, errors, options.threads, options.progress);
     if (p.IPRINT) writeResultTables(listing, p, scan.results());
     sortEigenvaluesForPlotting(scan.results(), p);
     CPUTIM(p.CPUSEC, 3, clock);
@@ -99,7 +99,8 @@ int exitStatus(RunOutcome outcome) {
     return outcome == RunOutcome::Completed || outcome == RunOutcome::StoppedByCheck ? 0 : 1;
 }
 
-RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors) {
+RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors,
+                  const RunOptions& options) {
     RunParameters p;
     CpuClock clock;
     double unused = 0.0;
@@ -126,7 +127,7 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
         DATIMH(p.RUNDATE, p.RUNCLOCK);
         writeBanner(listing, p);
         writeInputEcho(listing, p);
-        outcome = computeAndReport(p, clock, listing, plot, console, errors);
+        outcome = computeAndReport(p, clock, listing, plot, console, errors, options);
     } catch (const InputError& error) {
         errors << "quelmw: " << error.what() << '\n';
         outcome = RunOutcome::InputError;

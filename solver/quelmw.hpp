@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "solver/current_scan.hpp"
+
 namespace quelm {
 
 enum class RunOutcome {
@@ -17,8 +19,15 @@ enum class RunOutcome {
 // (a stop box is a normal end), 1 otherwise.
 int exitStatus(RunOutcome outcome);
 
+// How a run is carried out; its results do not depend on it.
+struct RunOptions {
+    int threads = 1;        // threads of the current scan
+    ScanProgress progress;  // called as the scan goes on, when set
+};
+
 // Runs the solver on the input file.  The run message goes to `console`,
 // error messages (one line each) to `errors`.
-RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors);
+RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors,
+                  const RunOptions& options = {});
 
 }  // namespace quelm

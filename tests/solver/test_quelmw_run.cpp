@@ -113,6 +113,72 @@ TEST_F(SolverRun, EveryExampleRunsToItsPlots) {
     }
 }
 
+// A file's text without its CPU-time lines, which differ from run to run.
+std::string withoutCpuTimes(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line, kept;
+    while (std::getline(lines, line)) {
+        if (line.find("CPU TIME USED") == std::string::npos) kept += line + '\n';
+    }
+    return kept;
+}
+
+// The first line where two texts differ, or "" when they are equal.
+std::string firstDifference(const std::string& a, const std::string& b) {
+    std::istringstream left(a), right(b);
+    std::string l, r;
+    for (int line = 1;; ++line) {
+        const bool moreLeft = static_cast<bool>(std::getline(left, l));
+        const bool moreRight = static_cast<bool>(std::getline(right, r));
+        if (!moreLeft && !moreRight) return "";
+        if (moreLeft != moreRight || l != r) return "line " + std::to_string(line) + ":\n" + l + "\n" + r;
+    }
+}
+
+TEST_F(SolverRun, ResultsDoNotDependOnTheNumberOfThreads) {
+    ::setenv("SOURCE_DATE_EPOCH", "1780000000", 1);
+    for (const auto& entry : fs::directory_iterator(fs::path(QUELM_SOURCE_DIR) / "examples")) {
+        if (entry.path().extension() != ".in") continue;
+        SCOPED_TRACE(entry.path().string());
+        std::string outputs[2];
+        for (int threads : {1, 3}) {
+            const fs::path input = dir_ / entry.path().filename();
+            fs::copy_file(entry.path(), input, fs::copy_options::overwrite_existing);
+            RunOptions options;
+            options.threads = threads;
+            ASSERT_EQ(QUELMW(input.string(), console_, errors_, options), RunOutcome::Completed);
+            fs::path listing = input, plot = input;
+            outputs[threads == 1 ? 0 : 1] = withoutCpuTimes(contents(listing.replace_extension(".out").string())) +
+                                           withoutCpuTimes(contents(plot.replace_extension(".vpt").string()));
+        }
+        EXPECT_EQ(firstDifference(outputs[0], outputs[1]), "");
+        EXPECT_GT(outputs[0].size(), 10000u);
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+}
+
+TEST_F(SolverRun, ProgressIsReportedForEveryStage) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("&SPARM /"), 8, "&SPARM NSTPS=1 /");
+    input.replace(input.find("ALPHA=0.01"), 10, "ALPHA=0.01 SPRD=0.0005");
+    RunOptions options;
+    options.threads = 2;
+    int eigenvalues = 0, roots = 0, last = 0;
+    std::string lastStage;
+    options.progress = [&](const char* stage, int done, int total) {
+        EXPECT_EQ(total, 5);
+        if (stage != lastStage) last = 0;
+        EXPECT_GE(done, last);  // within a stage the count only grows
+        last = done;
+        lastStage = stage;
+        if (std::string(stage) == "eigenvalues") ++eigenvalues;
+        if (std::string(stage) == "roots") ++roots;
+    };
+    EXPECT_EQ(QUELMW(write("spread.in", input), console_, errors_, options), RunOutcome::Completed);
+    EXPECT_GE(eigenvalues, 1);
+    EXPECT_EQ(roots, 5);
+}
+
 TEST_F(SolverRun, WithoutIprintOnlyThePlotsAreListed) {
     std::string input = GOOD_INPUT;
     input.replace(input.find("KRAD=1"), 6, "KRAD=1 IPRINT=F");

@@ -1,0 +1,39 @@
+// Runs independent work items on several threads.
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace quelm {
+
+// The number of threads to use: at least 1, at most `items`.
+inline int workerCount(int threads, int items) { return std::max(1, std::min(threads, items)); }
+
+// Calls body(item, worker) for item = 0..count-1, each exactly once and in
+// no particular order, on workerCount(threads, count) threads; `worker`
+// (0-based) tells which thread runs the item, so that each can keep working
+// storage of its own.  Worker 0 is the calling thread; after every item it
+// finishes it reports the number of items done so far to `progress`.
+inline void parallelFor(int count, int threads, const std::function<void(int item, int worker)>& body,
+                        const std::function<void(int done)>& progress = {}) {
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    const auto work = [&](int worker) {
+        for (int item = next++; item < count; item = next++) {
+            body(item, worker);
+            const int finished = ++done;
+            if (worker == 0 && progress) progress(finished);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (int worker = 1; worker < workerCount(threads, count); ++worker) helpers.emplace_back(work, worker);
+        work(0);
+    }
+    if (progress) progress(done);
+}
+
+}  // namespace quelm
