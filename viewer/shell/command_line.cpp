@@ -21,7 +21,9 @@ std::string_view usageText() {
          "\n"
          "  --export DIR FILE  interpret the plot file FILE without opening any window,\n"
          "                     print the messages of the text display, one per line,\n"
-         "                     and create the output directory DIR when it is missing\n"
+         "                     and create the output directory DIR when it is missing;\n"
+         "                     the settings file vexplot.ini is read and the log file\n"
+         "                     vexplot.log written as the viewer does\n"
          "  --help             print this text\n";
 }
 

@@ -6,24 +6,20 @@
 #include "viewer/language/frame_drawing.hpp"
 #include "viewer/language/interpreter.hpp"
 #include "viewer/language/message_sink.hpp"
+#include "viewer/shell/input_paths.hpp"
+#include "viewer/shell/text_log.hpp"
 
 namespace vexplot {
 
 namespace {
 
-// Shows messages as the text display splits them into lines: each piece
-// before a newline is a line, and a non-empty piece after the last newline is
-// one more.
+// Prints messages line by line, split as the text display splits them.
 class StreamDisplay final : public TextDisplay {
  public:
   explicit StreamDisplay(std::ostream& out) : out_(out) {}
 
   void appendText(std::string_view text) override {
-    for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
-      out_ << text.substr(0, end) << '\n';
-      text.remove_prefix(end + 1);
-    }
-    if (!text.empty()) out_ << text << '\n';
+    for (const std::string_view line : splitMessageLines(text)) out_ << line << '\n';
   }
 
  private:
@@ -33,7 +29,8 @@ class StreamDisplay final : public TextDisplay {
 }  // namespace
 
 int runHeadlessExport(const std::filesystem::path& exportDirectory,
-                      const std::filesystem::path& inputFile, std::ostream& out, std::ostream& err) {
+                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
+                      std::ostream& out, std::ostream& err) {
   std::error_code error;
   std::filesystem::create_directories(exportDirectory, error);
   if (error) {
@@ -47,13 +44,21 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
     return 1;
   }
 
+  // The settings are read as at a start of the application, but never
+  // written back: there is no window whose placement they could remember.
+  LoadedSettings settings = loadSettings(environment, ScreenSize{});
+  const InputPaths paths = deriveInputPaths(input, settings.active);
+
   StreamDisplay display(out);
   MessageSink messages(&display);
   NullFrameDrawing drawing;
   Interpreter interpreter(messages, drawing);
   InterpretRequest request;
-  request.inputPath = input;
-  request.inputBaseName = input.stem().string();
+  request.inputPath = paths.inputPath;
+  request.inputBaseName = paths.inputBaseName;
+  request.logPath = settings.active.logPath;
+  request.plotFrameWidth = settings.active.record.screenDotX;
+  request.plotFrameHeight = settings.active.record.screenDotY;
   if (interpreter.interpretFile(request) != 0) {
     err << "vexplotw: cannot open input file " << input.string() << '\n';
     return 1;

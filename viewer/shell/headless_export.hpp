@@ -3,13 +3,18 @@
 #include <filesystem>
 #include <ostream>
 
+#include "viewer/windows/settings_store.hpp"
+
 namespace vexplot {
 
-// Interprets a plot file without any window. Every line that the main
-// window's text display would receive goes to out; problems with the run
-// itself go to err. Returns the exit status: 0 when the file was interpreted,
-// 1 when it could not be opened or the directory could not be created.
+// Interprets a plot file without any window. The settings are read from the
+// places the environment gives, as the application reads them, and the log is
+// written where they place it. Every line that the main window's text display
+// would receive goes to out; problems with the run itself go to err. Returns
+// the exit status: 0 when the file was interpreted, 1 when it could not be
+// opened or the directory could not be created.
 int runHeadlessExport(const std::filesystem::path& exportDirectory,
-                      const std::filesystem::path& inputFile, std::ostream& out, std::ostream& err);
+                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
+                      std::ostream& out, std::ostream& err);
 
 }  // namespace vexplot

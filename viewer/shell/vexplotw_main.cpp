@@ -4,6 +4,7 @@
 
 #include "viewer/shell/command_line.hpp"
 #include "viewer/shell/headless_export.hpp"
+#include "viewer/shell/program_environment.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
       std::cout << vexplot::usageText();
       return 0;
     case vexplot::CommandLine::kExport:
-      return vexplot::runHeadlessExport(line.exportDirectory, line.inputFile, std::cout, std::cerr);
+      return vexplot::runHeadlessExport(line.exportDirectory, line.inputFile,
+                                        vexplot::currentSettingsEnvironment(), std::cout, std::cerr);
     case vexplot::CommandLine::kUsageError:
       break;
   }
