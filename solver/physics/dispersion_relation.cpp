@@ -99,6 +99,7 @@ Complex DispersionRelation::DET(const Complex& Z) {
     const int modes = p.NMODE - p.NMODF + 1;
     const int radial = p.KRAD + 1;
     const int N = modes * radial;
+    if (N <= 0 || N > MAX_MODES) return 1.0;  // no modes: the empty determinant
     const double scale = nus / (2.0 * spread);
 
     // Dispersion function of each azimuthal mode at Z.
@@ -126,7 +127,7 @@ Complex DispersionRelation::DET(const Complex& Z) {
     // served as pivots never influence the determinant again, so only the
     // remaining ones are updated; the remaining entries go through exactly
     // the operations of full Gauss-Jordan elimination.
-    std::fill(used_.begin(), used_.begin() + N, 0);
+    std::fill_n(used_.begin(), static_cast<std::size_t>(N), 0);
     Complex D = 1.0;
     for (int step = 0; step < N; ++step) {
         double largest = 0.0;

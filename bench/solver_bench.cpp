@@ -1,0 +1,109 @@
+// Times the solver's current scan on its largest matrices: 25 azimuthal x
+// 20 radial modes (order 500) over 20 currents, on one thread and on all
+// processors, and LAPACK's cgeev (eigenvalues only) on the same 20 matrices
+// in the same run.  Prints seconds per current and the ratios.
+
+#include <algorithm>
+#include <chrono>
+#include <complex>
+#include <cstddef>
+#include <cstdio>
+#include <sstream>
+#include <thread>
+#include <vector>
+
+#include "solver/current_scan.hpp"
+#include "solver/physics/bunch_parameters.hpp"
+#include "solver/physics/coupling_matrix.hpp"
+#include "solver/physics/impedance_moments.hpp"
+
+extern "C" void cgeev_(const char* jobvl, const char* jobvr, const int* n, std::complex<float>* a,
+                       const int* lda, std::complex<float>* w, std::complex<float>* vl,
+                       const int* ldvl, std::complex<float>* vr, const int* ldvr,
+                       std::complex<float>* work, const int* lwork, float* rwork, int* info,
+                       std::size_t jobvlLength, std::size_t jobvrLength);
+
+namespace {
+
+using quelm::RunParameters;
+
+constexpr int CURRENTS = 20;
+
+// A 2 GeV ring with a broad-band resonator; modes -12..12, k = 0..19.
+RunParameters maximalRun() {
+    RunParameters p;
+    p.NUS = 0.0085;
+    p.ENGY = 2.0;
+    p.SGMZ = 0.5;
+    p.BETAC = 10.0;
+    p.REVFRQ = 1.157;
+    p.ALPHA = 0.0016;
+    p.FREQ = 3000.0;
+    p.RS = 1.0;
+    p.QV = 1.0;
+    p.CRNT = 1.0;
+    p.STPC = 1.0;
+    p.NCR = CURRENTS;
+    p.NMODF = -12;
+    p.NMODE = 12;
+    p.KRAD = 19;
+    p.LZOT = false;
+    quelm::prepareAfterReading(p);
+    quelm::computeDerivedQuantities(p);
+    return p;
+}
+
+double secondsOf(const auto& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double scanSeconds(const RunParameters& p, int threads) {
+    std::ostringstream sink;
+    return secondsOf([&] {
+        quelm::CurrentScan scan(p);
+        scan.run(sink, sink, sink, threads);
+    });
+}
+
+// cgeev on the matrices of the scan, the moments computed once as the scan does.
+double lapackSeconds(const RunParameters& p) {
+    quelm::ImpedanceMoments moments(p);
+    std::ostringstream sink;
+    moments.compute(p, quelm::currentStep(p, p.CRNT), sink, sink);
+    quelm::CouplingMatrix matrix;
+    const int n = p.NTOT, lda = quelm::CouplingMatrix::NM, one = 1;
+    std::vector<std::complex<float>> a(static_cast<std::size_t>(lda) * lda), w(static_cast<std::size_t>(n));
+    std::vector<float> rwork(2 * static_cast<std::size_t>(n));
+    int lwork = -1, info = 0;
+    std::complex<float> query, dummy;
+    cgeev_("N", "N", &n, a.data(), &lda, w.data(), &dummy, &one, &dummy, &one, &query, &lwork, rwork.data(), &info, 1, 1);
+    lwork = static_cast<int>(query.real());
+    std::vector<std::complex<float>> work(static_cast<std::size_t>(lwork));
+    double seconds = 0.0;
+    for (int i = 0; i < p.NCR; ++i) {
+        quelm::buildCouplingMatrix(matrix, p, quelm::currentStep(p, p.CRNT + i * p.STPC), moments, p.SPRD);
+        for (std::size_t k = 0; k < a.size(); ++k) a[k] = {matrix.AR()[k], matrix.AI()[k]};
+        seconds += secondsOf([&] {
+            cgeev_("N", "N", &n, a.data(), &lda, w.data(), &dummy, &one, &dummy, &one, work.data(), &lwork,
+                   rwork.data(), &info, 1, 1);
+        });
+    }
+    return seconds;
+}
+
+}  // namespace
+
+int main() {
+    const RunParameters p = maximalRun();
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::printf("current scan, matrix order %d, %d currents\n", p.NTOT, p.NCR);
+    const double one = scanSeconds(p, 1);
+    const double all = scanSeconds(p, threads);
+    const double lapack = lapackSeconds(p);
+    std::printf("  one thread:         %8.3f s per current\n", one / p.NCR);
+    std::printf("  %2d threads:         %8.3f s per current   speed-up %.2f\n", threads, all / p.NCR, one / all);
+    std::printf("  LAPACK cgeev alone: %8.3f s per matrix    scan (one thread) / cgeev %.2f\n", lapack / p.NCR,
+                one / lapack);
+}
