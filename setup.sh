@@ -5,12 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # liblapack-dev and libboost-dev serve only as references in the tests and
-# benchmarks; the programs themselves need nothing beyond the C++ library.
+# benchmarks, clang and its runtime only for the fuzz targets; the solver
+# needs nothing beyond the C++ library.
 PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev)
+TEST_PACKAGES=(clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -25,7 +27,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 case "${1:-}" in
   run)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUELM_TESTS=OFF
     cmake --build build -j "$jobs"
     mkdir -p build/run
@@ -34,9 +36,14 @@ case "${1:-}" in
     echo "Listing: build/run/ring.out   Plot file: build/run/ring.vpt"
     ;;
   test)
-    install_missing
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_SANITIZE=ON
     cmake --build build-test -j "$jobs"
+    # The fuzz targets run briefly on every test run; tools/run-fuzzers.sh
+    # runs them for longer.
+    CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_FUZZ=ON -DQUELM_TESTS=OFF
+    cmake --build build-fuzz -j "$jobs" --target fuzzers
+    tools/run-fuzzers.sh build-fuzz 20
     ctest --test-dir build-test --output-on-failure -j "$jobs"
     ;;
   *)
