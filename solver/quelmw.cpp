@@ -133,8 +133,9 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
         outcome = RunOutcome::InputError;
     }
 
-    const bool written = closeOutput(listing, p.LISTFILE, errors) & closeOutput(plot, p.PLOTFILE, errors);
-    return written ? outcome : RunOutcome::OutputError;
+    const bool listingWritten = closeOutput(listing, p.LISTFILE, errors);
+    const bool plotWritten = closeOutput(plot, p.PLOTFILE, errors);
+    return listingWritten && plotWritten ? outcome : RunOutcome::OutputError;
 }
 
 }  // namespace quelm

@@ -17,7 +17,6 @@ using Complex = std::complex<double>;
 
 constexpr double INTEGRATION_ACCURACY = 1e-7;
 constexpr double SQRT2_LITERAL = 1.41421356;
-constexpr Complex I_UNIT{0.0, 1.0};
 
 // Poles of the resonator (revolution harmonics), their images scaled by the
 // bunch length and the turn factors E_j (0 for a single-turn wake).

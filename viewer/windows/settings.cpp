@@ -56,6 +56,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Deduction guide for compilers without aggregate deduction.
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::optional<int> completeInteger(std::string_view text) {
   int value = 0;
