@@ -3,6 +3,7 @@
 // coupling) and LAPACK's cgeev, eigenvalues only, on the same matrix in the
 // same run, and prints both times and their ratio.
 
+#include "bench/lapack_eigenvalues.hpp"
 #include "solver/numerics/complex_eigenvalues.hpp"
 
 #include <algorithm>
@@ -12,12 +13,6 @@
 #include <cstdio>
 #include <random>
 #include <vector>
-
-extern "C" void cgeev_(const char* jobvl, const char* jobvr, const int* n, std::complex<float>* a,
-                       const int* lda, std::complex<float>* w, std::complex<float>* vl,
-                       const int* ldvl, std::complex<float>* vr, const int* ldvr,
-                       std::complex<float>* work, const int* lwork, float* rwork, int* info,
-                       std::size_t jobvlLength, std::size_t jobvrLength);
 
 namespace {
 
@@ -78,21 +73,14 @@ int main()
         quelm::EISCG2(order, order, ar.data(), ai.data(), wr.data(), wi.data(), ierr);
     });
 
-    std::vector<std::complex<float>> a(size), w(order), work(1);
-    std::vector<float> rwork(2 * order);
+    std::vector<std::complex<float>> a(size);
+    LapackEigenvalues lapack(order, order);
     int info = 0;
-    int lwork = -1;
-    std::complex<float> unused;
-    const int one = 1;
-    cgeev_("N", "N", &order, a.data(), &order, w.data(), &unused, &one, &unused, &one, work.data(),
-           &lwork, rwork.data(), &info, 1, 1);
-    lwork = static_cast<int>(work[0].real());
-    work.resize(static_cast<std::size_t>(lwork));
     const double cgeevSeconds = bestSeconds([&] {
         a = matrix;
-        cgeev_("N", "N", &order, a.data(), &order, w.data(), &unused, &one, &unused, &one,
-               work.data(), &lwork, rwork.data(), &info, 1, 1);
+        info = lapack.compute(a.data());
     });
+    const std::vector<std::complex<float>>& w = lapack.eigenvalues();
 
     // Largest distance from an EISCG2 eigenvalue to the nearest cgeev one.
     float largestDistance = 0.0f;

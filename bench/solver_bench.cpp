@@ -12,16 +12,11 @@
 #include <thread>
 #include <vector>
 
+#include "bench/lapack_eigenvalues.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/physics/coupling_matrix.hpp"
 #include "solver/physics/impedance_moments.hpp"
-
-extern "C" void cgeev_(const char* jobvl, const char* jobvr, const int* n, std::complex<float>* a,
-                       const int* lda, std::complex<float>* w, std::complex<float>* vl,
-                       const int* ldvl, std::complex<float>* vr, const int* ldvr,
-                       std::complex<float>* work, const int* lwork, float* rwork, int* info,
-                       std::size_t jobvlLength, std::size_t jobvrLength);
 
 namespace {
 
@@ -73,22 +68,13 @@ double lapackSeconds(const RunParameters& p) {
     std::ostringstream sink;
     moments.compute(p, quelm::currentStep(p, p.CRNT), sink, sink);
     quelm::CouplingMatrix matrix;
-    const int n = p.NTOT, lda = quelm::CouplingMatrix::NM, one = 1;
-    std::vector<std::complex<float>> a(static_cast<std::size_t>(lda) * lda), w(static_cast<std::size_t>(n));
-    std::vector<float> rwork(2 * static_cast<std::size_t>(n));
-    int lwork = -1, info = 0;
-    std::complex<float> query, dummy;
-    cgeev_("N", "N", &n, a.data(), &lda, w.data(), &dummy, &one, &dummy, &one, &query, &lwork, rwork.data(), &info, 1, 1);
-    lwork = static_cast<int>(query.real());
-    std::vector<std::complex<float>> work(static_cast<std::size_t>(lwork));
+    std::vector<std::complex<float>> a(static_cast<std::size_t>(quelm::CouplingMatrix::NM) * quelm::CouplingMatrix::NM);
+    LapackEigenvalues lapack(p.NTOT, quelm::CouplingMatrix::NM);
     double seconds = 0.0;
     for (int i = 0; i < p.NCR; ++i) {
         quelm::buildCouplingMatrix(matrix, p, quelm::currentStep(p, p.CRNT + i * p.STPC), moments, p.SPRD);
         for (std::size_t k = 0; k < a.size(); ++k) a[k] = {matrix.AR()[k], matrix.AI()[k]};
-        seconds += secondsOf([&] {
-            cgeev_("N", "N", &n, a.data(), &lda, w.data(), &dummy, &one, &dummy, &one, work.data(), &lwork,
-                   rwork.data(), &info, 1, 1);
-        });
+        seconds += secondsOf([&] { lapack.compute(a.data()); });
     }
     return seconds;
 }
