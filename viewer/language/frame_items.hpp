@@ -1,14 +1,11 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
 
 // The records a frame keeps besides its settings: geometry boxes and
-// transforms, collected points, queued titles, arrows and figures, and the
-// recorded drawing.
+// transforms, queued titles, arrows and figures, and the coordinate regions
+// its data were drawn in.
 namespace vexplot {
 
 // An axis-parallel box; in page units unless noted.
@@ -17,6 +14,8 @@ struct Rect {
   double x1 = 0.0;
   double y0 = 0.0;
   double y1 = 0.0;
+
+  bool operator==(const Rect&) const = default;
 };
 
 // page = value * scale + offset, per axis (data to page, or page to device).
@@ -43,16 +42,6 @@ struct PostScriptPage {
 
 // A symbol code: two characters, '\0' where absent.
 using SymbolCode = std::array<char, 2>;
-
-// The data points of a frame: columnCount values per point in the order of the
-// frame's numeric columns, and each point's own symbol ({0, 0}: none).
-struct PointSet {
-  int columnCount = 0;
-  std::vector<double> values;
-  std::vector<SymbolCode> symbols;
-
-  std::size_t count() const { return symbols.size(); }
-};
 
 // Where a title stands.
 inline constexpr int kTitleAtPosition = -1;
@@ -105,17 +94,14 @@ struct QueuedFigure {
   bool drawn = false;
 };
 
-// One recorded drawing step, in page coordinates.
-enum DisplayKind : std::int32_t { kMove = 0, kDraw = 1, kBeginObject = 5, kEndObject = 6 };
+// A combination of window box, limits and axis scales that data were drawn
+// in; the plot window reads data coordinates out through it.
+struct CoordinateRegion {
+  Rect window;
+  Rect limits;
+  std::array<bool, 2> logScale{false, false};
 
-struct DisplayRecord {
-  std::int32_t kind = kMove;
-  std::int32_t colour = 0;
-  float width = 0.0f;
-  float x = 0.0f;
-  float y = 0.0f;
+  bool operator==(const CoordinateRegion&) const = default;
 };
-
-using DisplayList = std::vector<DisplayRecord>;
 
 }  // namespace vexplot

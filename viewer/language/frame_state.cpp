@@ -62,8 +62,23 @@ void FrameState::resetDeviceMapping() {
   views[0] = pageBox;
   viewCount = 1;
   currentView = 0;
-  primaryClip = pageBox;
-  deviceMapping = mapViewToDevice(pageBox, screenBox, yFlip);
+  mapCurrentView();
+}
+
+void FrameState::mapCurrentView() {
+  primaryClip = views[currentView];
+  deviceMapping = mapViewToDevice(primaryClip, screenBox, yFlip);
+}
+
+void FrameState::setScreenSize(double width, double height) {
+  screenBox = {0.0, width, 0.0, height};
+  mapCurrentView();
+}
+
+void FrameState::selectView(int k) {
+  if (k < 0 || k >= viewCount) return;
+  currentView = k;
+  mapCurrentView();
 }
 
 std::span<const double> FrameState::textureLengths(int index) const {
@@ -107,17 +122,22 @@ int FrameState::setLimits(FrameDrawing& drawing, const AxisRanges& ranges) {
   const int code = drawing.drawPendingDecorations(*this);
   for (int axis : {kAxisX, kAxisY}) {
     const AxisRange& range = ranges[axis];
-    if (!range.given || range.low == range.high) continue;
-    lowOf(limits, axis) = range.low;
-    highOf(limits, axis) = range.high;
-    limitsSet[axis] = true;
-    // X limits label the bottom and top axes, Y limits the others.
-    const int first = axis == kAxisX ? kBottom : kLeft;
-    axisDrawn[first] = axisDrawn[first + 1] = false;
-    tickPositions[axis].clear();
+    if (range.given && range.low != range.high) storeLimits(axis, range.low, range.high);
   }
   dataTransformValid = false;
   return code;
+}
+
+void FrameState::storeLimits(int axis, double low, double high) {
+  if (!isAxis(axis)) return;
+  lowOf(limits, axis) = low;
+  highOf(limits, axis) = high;
+  limitsSet[axis] = true;
+  // X limits label the bottom and top axes, Y limits the others.
+  const int first = axis == kAxisX ? kBottom : kLeft;
+  axisDrawn[first] = axisDrawn[first + 1] = false;
+  tickPositions[axis].clear();
+  dataTransformValid = false;
 }
 
 void FrameState::setSideFlag(SideFlag kind, int side, bool on) {
@@ -215,5 +235,24 @@ void FrameState::setGrid(int mode, std::string_view gridSymbolText, double size)
     gridSymbolSize = size > 0.0 ? size : 0.2;
   }
 }
+
+namespace {
+
+// Puts item into the first slot whose item has been drawn, else at the end.
+template <class Item>
+void queueItem(std::vector<Item>& queue, const Item& item) {
+  const auto reusable = std::find_if(queue.begin(), queue.end(), [](const Item& old) { return old.drawn; });
+  if (reusable != queue.end()) {
+    *reusable = item;
+  } else {
+    queue.push_back(item);
+  }
+}
+
+}  // namespace
+
+void FrameState::addArrow(const QueuedArrow& arrow) { queueItem(arrows, arrow); }
+
+void FrameState::addBox(const QueuedFigure& figure) { queueItem(figures, figure); }
 
 }  // namespace vexplot

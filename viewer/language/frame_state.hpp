@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "viewer/language/display_list.hpp"
 #include "viewer/language/frame_items.hpp"
+#include "viewer/language/point_set.hpp"
 
 namespace vexplot {
 
@@ -112,9 +114,10 @@ struct FrameState {
   double arrowSize = 0.2;
   double arrowFlare = 0.5;
   int gridMode = kGridOff;
-  bool gridOn = false;
+  bool gridOn = false;  // a grid is set and waits to be drawn
   SymbolCode gridSymbol{'\0', '\0'};
   double gridSymbolSize = 0.0;
+  std::vector<CoordinateRegion> coordinateRegions;
 
   int numericCount() const { return static_cast<int>(numericColumns.size()); }
 
@@ -122,10 +125,20 @@ struct FrameState {
   std::span<const double> textureLengths(int index) const;
 
   void setPageSize(double width, double height);
+  // The drawing area's size in pixels, once the plot window is open; the
+  // page-to-device mapping follows it.
+  void setScreenSize(double width, double height);
+  // Makes view k (0 <= k < viewCount) current: the device mapping and the
+  // primary clip follow it. Other values change nothing.
+  void selectView(int k);
   // Both draw the pending decorations in the old coordinates first and return
   // that drawing's result.
   int setWindow(FrameDrawing& drawing, const AxisRanges& ranges);
   int setLimits(FrameDrawing& drawing, const AxisRanges& ranges);
+  // Stores the limits of one axis as SET LIMIT does once the pending items
+  // are drawn: the sides that carry the axis are drawn again, its tick
+  // positions forgotten and the data transform recomputed.
+  void storeLimits(int axis, double low, double high);
   void setSideFlag(SideFlag kind, int side, bool on);
   void setTickSize(double size);
   void setLabelSize(double size);
@@ -146,9 +159,16 @@ struct FrameState {
   // symbol empty: none given.
   void setGrid(int mode, std::string_view symbol, double size);
 
+  // Queue an arrow or a figure for the next drawing of the pending items; a
+  // slot whose item has been drawn is used again. Throw std::bad_alloc when
+  // the queue cannot grow.
+  void addArrow(const QueuedArrow& arrow);
+  void addBox(const QueuedFigure& figure);
+
  private:
   void resetWindowBox();
   void resetDeviceMapping();
+  void mapCurrentView();
 };
 
 // The first two characters of a symbol text, '\0' where it is shorter.

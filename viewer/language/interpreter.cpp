@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "viewer/language/command_context.hpp"
+#include "viewer/language/drawing_commands.hpp"
 #include "viewer/language/keyword_match.hpp"
 #include "viewer/language/number_syntax.hpp"
 #include "viewer/language/result_codes.hpp"
@@ -72,13 +73,14 @@ void Interpreter::runStatements() {
       status = runCommand(command);
     } else {
       int error = 0;
-      parseNumber(token, error);
+      const double first = parseNumber(token, error);
       if (error != 0) {
         messages_.reportMessage(" Invalid command \"" + token + "\". Igonred.\n", "vpmainX");
         continue;
       }
       // A statement that starts with a number is a data line.
-      status = dispatchUnbuilt();
+      CommandContext context{reader_, messages_, *current_, drawing_};
+      status = dataLine(context, first);
     }
     if (status >= kEndsFile) return;
   }
@@ -86,10 +88,6 @@ void Interpreter::runStatements() {
 
 int Interpreter::runCommand(int command) {
   switch (command) {
-    case kSet: {
-      CommandContext context{reader_, messages_, *current_, drawing_};
-      return setCommand(context);
-    }
     case kNewFrame: return newFrame();
     case kBargraph:
     case kBargraphAgain:
@@ -99,12 +97,27 @@ int Interpreter::runCommand(int command) {
       // skipping is read again, and reported, by the main loop.
       skipNotReadyStatement(reader_, messages_, kCommandWords[command]);
       return kDone;
+    default: break;
+  }
+  CommandContext context{reader_, messages_, *current_, drawing_};
+  switch (command) {
+    case kSet: return setCommand(context);
+    case kArrow: return arrowCommand(context);
+    case kBox: return figureCommand(context, kFigureBox);
+    case kDiamond: return figureCommand(context, kFigureDiamond);
+    case kEllipse: return figureCommand(context, kFigureEllipse);
+    case kHistogram:
+    case kHistogramAgain: return histogramCommand(context);
+    case kJoin: return joinCommand(context);
+    case kPlot: return plotCommand(context);
+    case kBin: return binCommand(context);
+    case kList: return listCommand(context);
     default: return dispatchUnbuilt();
   }
 }
 
-// The drawing and text commands and the data lines are recognised, but their
-// handlers do not exist yet: their statements are passed over quietly.
+// The text commands are recognised, but their handlers do not exist yet:
+// their statements are passed over quietly.
 int Interpreter::dispatchUnbuilt() {
   const int code = reader_.skipStatement();
   return code >= kEndsFile ? code : statementEndStatus(code);

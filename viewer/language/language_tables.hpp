@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 // Word tables that several commands of the language share.
@@ -11,6 +12,24 @@ inline constexpr std::array<std::string_view, 16> kColourNames{
     "WHITE", "BLUE",      "GREEN",      "CYAN",      "RED",       "MAGENTA",
     "BROWN", "GRAY",      "DARKGRAY",   "LIGHTBLUE", "LIGHTGREEN", "LIGHTCYAN",
     "LIGHTRED", "LIGHTMAGENTA", "YELLOW", "BLACK"};
+
+// An operand table of a command's own words followed by the colour names, and
+// its alias marks (the colour names are no aliases).
+template <std::size_t N>
+constexpr std::array<std::string_view, N + 16> withColourNames(
+    const std::array<std::string_view, N>& words) {
+  std::array<std::string_view, N + 16> table{};
+  for (std::size_t i = 0; i < N; ++i) table[i] = words[i];
+  for (std::size_t i = 0; i < 16; ++i) table[N + i] = kColourNames[i];
+  return table;
+}
+
+template <std::size_t N>
+constexpr std::array<unsigned char, N + 16> withColourMarks(const std::array<unsigned char, N>& marks) {
+  std::array<unsigned char, N + 16> table{};
+  for (std::size_t i = 0; i < N; ++i) table[i] = marks[i];
+  return table;
+}
 
 // Font names in the order of their indices 0 to 2.
 inline constexpr std::array<std::string_view, 3> kFontNames{"SIMPLEX", "DUPLEX", "UBCFONT"};

@@ -5,7 +5,7 @@
 
 #include "viewer/language/number_syntax.hpp"
 #include "viewer/language/result_codes.hpp"
-#include "viewer/language/set_operands.hpp"
+#include "viewer/language/operand_parser.hpp"
 #include "viewer/language/set_subcommands.hpp"
 
 namespace vexplot {
@@ -15,15 +15,15 @@ namespace {
 // SET WINDOW and SET LIMIT: X or Y selects an axis and makes the next number
 // its low value, FROM the low, TO (and OF, the panel form of the window) the
 // high value; a number without such a word fills low, then high.
-class RangeParser final : public SubcommandParser {
+class RangeParser final : public OperandParser {
  public:
   enum Kind { kWindow, kLimit };
 
   RangeParser(CommandContext& context, Kind kind)
-      : SubcommandParser(context, kind == kWindow ? "com_set_window" : "com_set_limit",
-                         subcommandText("Syntax error in SET ", nameOf(kind), " command.\n"),
-                         kind == kWindow ? std::span<const std::string_view>(kWindowWords)
-                                         : std::span<const std::string_view>(kLimitWords)),
+      : OperandParser(context, kind == kWindow ? "com_set_window" : "com_set_limit",
+                      namedText("Syntax error in SET ", nameOf(kind), " command.\n"),
+                      kind == kWindow ? std::span<const std::string_view>(kWindowWords)
+                                      : std::span<const std::string_view>(kLimitWords)),
         kind_(kind) {}
 
  private:
@@ -59,7 +59,7 @@ class RangeParser final : public SubcommandParser {
     if (axis_ < 0) return rejectAxisMissing();
     Collected& axis = axes_[axis_];
     if (axis.numbers == 2) {
-      return reject(subcommandText("Too many numbers in SET ", nameOf(kind_), " command.\n"));
+      return reject(namedText("Too many numbers in SET ", nameOf(kind_), " command.\n"));
     }
     ++axis.numbers;
     const bool toLow = slot_ == kLowSlot || (slot_ == kNextFree && !axis.low);
@@ -73,7 +73,7 @@ class RangeParser final : public SubcommandParser {
       if (!axis.named) continue;
       if (!axis.low || !axis.high) return reject("Max and Min must be defined simultaneously.\n");
       if (!validRange(axis)) {
-        return reject(subcommandText("Invalid ", nameOf(kind_), " range.\n"));
+        return reject(namedText("Invalid ", nameOf(kind_), " range.\n"));
       }
     }
     AxisRanges ranges;
@@ -98,7 +98,7 @@ class RangeParser final : public SubcommandParser {
 
   int rejectAxisMissing() {
     return reject(
-        subcommandText("Syntax error in SET ", nameOf(kind_), " command. X or Y must be defined.\n"));
+        namedText("Syntax error in SET ", nameOf(kind_), " command. X or Y must be defined.\n"));
   }
 
   Kind kind_;
@@ -110,11 +110,11 @@ class RangeParser final : public SubcommandParser {
 // SET AXIS, TICKS and LABELS: a side word or ALL chooses the side of the
 // following ON or OFF (all four when none was chosen); SIZE makes the
 // following numbers sizes.
-class SideParser final : public SubcommandParser {
+class SideParser final : public OperandParser {
  public:
   SideParser(CommandContext& context, SideFlag kind)
-      : SubcommandParser(context, "com_set_axis",
-                         subcommandText("Syntax error in SET ", nameOf(kind), " command.\n"), kWords),
+      : OperandParser(context, "com_set_axis",
+                      namedText("Syntax error in SET ", nameOf(kind), " command.\n"), kWords),
         kind_(kind) {}
 
  private:
@@ -165,10 +165,10 @@ class SideParser final : public SubcommandParser {
 
 // SET SCALE: X or Y chooses the axis that LINEAR or LOGARITHMIC and up to two
 // following numbers (the tick parameters) apply to.
-class ScaleParser final : public SubcommandParser {
+class ScaleParser final : public OperandParser {
  public:
   explicit ScaleParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_scale", "Syntax error in SET SCALE command.\n", kWords) {}
+      : OperandParser(context, "com_set_scale", "Syntax error in SET SCALE command.\n", kWords) {}
 
  private:
   enum Word { kX, kY, kLinear, kLogarithmic };
@@ -220,11 +220,11 @@ class ScaleParser final : public SubcommandParser {
 };
 
 // SET SIZE: the page's width and height; the word BY may stand between them.
-class PageSizeParser final : public SubcommandParser {
+class PageSizeParser final : public OperandParser {
  public:
   explicit PageSizeParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_size", "Syntax error in SET SIZE command.\n", kWords, {},
-                         "com_set_box") {}
+      : OperandParser(context, "com_set_size", "Syntax error in SET SIZE command.\n", kWords, {},
+                      "com_set_box") {}
 
  private:
   static constexpr std::array<std::string_view, 1> kWords{"BY"};

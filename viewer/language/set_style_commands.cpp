@@ -7,7 +7,7 @@
 #include "viewer/language/language_tables.hpp"
 #include "viewer/language/quote_text.hpp"
 #include "viewer/language/result_codes.hpp"
-#include "viewer/language/set_operands.hpp"
+#include "viewer/language/operand_parser.hpp"
 #include "viewer/language/set_subcommands.hpp"
 
 namespace vexplot {
@@ -18,7 +18,7 @@ using WordTable = std::span<const std::string_view>;
 
 // Subcommands that take words only and apply the last word's value: FONT,
 // COLOR and TEXTURE. A number is a syntax error.
-class WordChoiceParser final : public SubcommandParser {
+class WordChoiceParser final : public OperandParser {
  public:
   using ValueOfWord = int (*)(int index);  // -1: the word changes nothing
   using Setter = void (*)(FrameState& frame, int value);
@@ -26,7 +26,7 @@ class WordChoiceParser final : public SubcommandParser {
   WordChoiceParser(CommandContext& context, std::string_view routine, std::string syntaxMessage,
                    WordTable words, std::span<const unsigned char> marks, ValueOfWord valueOf,
                    Setter setter)
-      : SubcommandParser(context, routine, std::move(syntaxMessage), words, marks),
+      : OperandParser(context, routine, std::move(syntaxMessage), words, marks),
         valueOf_(valueOf),
         setter_(setter) {}
 
@@ -52,10 +52,10 @@ class WordChoiceParser final : public SubcommandParser {
 int indexIsValue(int index) { return index; }
 
 // SET ORDER: the column words, in order, become the frame's data order.
-class OrderParser final : public SubcommandParser {
+class OrderParser final : public OperandParser {
  public:
   explicit OrderParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_order", "Syntax error in SET ORDER command.\n", kWords) {}
+      : OperandParser(context, "com_set_order", "Syntax error in SET ORDER command.\n", kWords) {}
 
  private:
   // Indices equal the column codes.
@@ -79,10 +79,10 @@ class OrderParser final : public SubcommandParser {
 
 // SET SYMBOL: before SIZE every operand is a symbol code, after it every
 // number a symbol size in tenths of a page unit.
-class SymbolParser final : public SubcommandParser {
+class SymbolParser final : public OperandParser {
  public:
   explicit SymbolParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_symbol", "Syntax error in SET SYMBOL command.\n", kWords) {}
+      : OperandParser(context, "com_set_symbol", "Syntax error in SET SYMBOL command.\n", kWords) {}
 
  private:
   static constexpr std::array<std::string_view, 1> kWords{"SIZE"};
@@ -99,7 +99,7 @@ class SymbolParser final : public SubcommandParser {
   }
 
   int onOtherWord(int match, const std::string& token) override {
-    return sizing_ ? SubcommandParser::onOtherWord(match, token) : takeSymbol(token);
+    return sizing_ ? OperandParser::onOtherWord(match, token) : takeSymbol(token);
   }
 
   // The second character is made upper case; a digit followed by P stands for
@@ -126,15 +126,15 @@ class SymbolParser final : public SubcommandParser {
 };
 
 // SET INTENSITY and SET PATTERN take numbers only; a word is a syntax error.
-class NumberListParser final : public SubcommandParser {
+class NumberListParser final : public OperandParser {
  public:
   enum Kind { kIntensity, kPattern };
 
   NumberListParser(CommandContext& context, Kind kind)
-      : SubcommandParser(context, kind == kIntensity ? "com_set_intensity" : "com_set_pattern",
-                         kind == kIntensity ? "Syntax error in SET INTENSITY command.\n"
-                                            : "Syntax error in SET PATTERN command.\n",
-                         {}),
+      : OperandParser(context, kind == kIntensity ? "com_set_intensity" : "com_set_pattern",
+                      kind == kIntensity ? "Syntax error in SET INTENSITY command.\n"
+                                         : "Syntax error in SET PATTERN command.\n",
+                      {}),
         kind_(kind) {}
 
  private:
@@ -163,11 +163,11 @@ class NumberListParser final : public SubcommandParser {
 
 // SET BOX, DIAMOND, ELLIPSE and CIRCLE: SIZE and then the width and the
 // height (one number sets both); SIZE again starts over.
-class FigureSizeParser final : public SubcommandParser {
+class FigureSizeParser final : public OperandParser {
  public:
   FigureSizeParser(CommandContext& context, int figure, std::string_view name)
-      : SubcommandParser(context, "com_set_box",
-                         subcommandText("Syntax error in SET ", name, " command.\n"), kWords),
+      : OperandParser(context, "com_set_box",
+                      namedText("Syntax error in SET ", name, " command.\n"), kWords),
         figure_(figure),
         name_(name) {}
 
@@ -181,7 +181,7 @@ class FigureSizeParser final : public SubcommandParser {
   }
 
   int onNumber(double value, const std::string&) override {
-    if (!sizing_) return reject(subcommandText("SIZE operand missing in SET ", name_, " command.\n"));
+    if (!sizing_) return reject(namedText("SIZE operand missing in SET ", name_, " command.\n"));
     if (sizes_.size() == 2) return rejectSyntax();
     sizes_.push_back(value);
     return kDone;
@@ -200,10 +200,10 @@ class FigureSizeParser final : public SubcommandParser {
 
 // SET TITLE: SIZE and then the frame's title size in page units; the last
 // number wins.
-class TitleSizeParser final : public SubcommandParser {
+class TitleSizeParser final : public OperandParser {
  public:
   explicit TitleSizeParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_title", "Syntax error in SET TITLE command.\n", kWords) {}
+      : OperandParser(context, "com_set_title", "Syntax error in SET TITLE command.\n", kWords) {}
 
  private:
   static constexpr std::array<std::string_view, 1> kWords{"SIZE"};
@@ -230,11 +230,11 @@ class TitleSizeParser final : public SubcommandParser {
 
 // SET ARROW: numbers after SIZE give the head length in tenths of a page unit,
 // after FLARE (FLAIR) the head's width ratio.
-class ArrowParser final : public SubcommandParser {
+class ArrowParser final : public OperandParser {
  public:
   explicit ArrowParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_arrow", "Syntax error in SET ARROW command.\n", kWords,
-                         kMarks) {}
+      : OperandParser(context, "com_set_arrow", "Syntax error in SET ARROW command.\n", kWords,
+                      kMarks) {}
 
  private:
   enum Word { kNone = -1, kSize = 0, kFlare = 1 };
@@ -267,10 +267,10 @@ class ArrowParser final : public SubcommandParser {
 // SET GRID: OFF, HORIZONTAL, VERTICAL and ON choose the grid; SYMBOL chooses a
 // grid of symbols and takes the next operand, whatever it is, as the symbol
 // code; SIZE after SYMBOL makes the following numbers its size.
-class GridParser final : public SubcommandParser {
+class GridParser final : public OperandParser {
  public:
   explicit GridParser(CommandContext& context)
-      : SubcommandParser(context, "com_set_grid", "Syntax error in SET GRID command.\n", kWords) {}
+      : OperandParser(context, "com_set_grid", "Syntax error in SET GRID command.\n", kWords) {}
 
  private:
   enum Word { kSymbolWord = 4, kSizeWord = 5 };
@@ -301,7 +301,7 @@ class GridParser final : public SubcommandParser {
   }
 
   int onOtherWord(int match, const std::string& token) override {
-    return expect_ == kSymbolCode ? takeSymbol(token) : SubcommandParser::onOtherWord(match, token);
+    return expect_ == kSymbolCode ? takeSymbol(token) : OperandParser::onOtherWord(match, token);
   }
 
   int takeSymbol(const std::string& token) {

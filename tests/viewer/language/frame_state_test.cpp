@@ -114,7 +114,7 @@ TEST(FrameState, LimitsMayRunBackwardsButNotBeEqual) {
 
 TEST(FrameState, ChangedOrderDropsThePointsAndRemapsTheColumns) {
   FrameState frame = newFrame();
-  frame.pointSet = std::make_unique<PointSet>();
+  frame.pointSet = std::make_unique<PointSet>(4);
   frame.setOrder(std::vector<int>{kColumnX, kColumnY, kColumnDX, kColumnDY, kColumnSymbol});
   EXPECT_NE(frame.pointSet, nullptr);
 

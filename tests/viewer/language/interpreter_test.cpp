@@ -66,7 +66,8 @@ TEST_F(InterpreterTest, SolverFrameLineStartsAFrameAndRejectsFrame) {
 }
 
 TEST_F(InterpreterTest, CommandWordsMayBeAbbreviatedUnambiguously) {
-  EXPECT_EQ(run("SE COLOR RED; CA 'x'; M 'y'; BI; L; J 1; A; BO; D; EL; CI; SM; P; T 'z'\n"
+  EXPECT_EQ(run("SE COLOR RED; CA 'x'; M 'y'; BI FROM 0 TO 1 BY 1; L; J 1; A FROM 1 1 TO 2 2\n"
+                "BO 1 1; D 1 1; EL 1 1; CI 1 1; SM; P; T 'z'\n"
                 "n\n"
                 "S; E; B; C; HIST 1; BARG; H\n"
                 "HISTOGRAM 1; BARGRAPH 2; newframe\n"),
@@ -74,6 +75,8 @@ TEST_F(InterpreterTest, CommandWordsMayBeAbbreviatedUnambiguously) {
                    invalid("C"), invalid("HIST"), invalid("BARG"), invalid("H"), notReady("BARGRAPH"),
                    plotEnds(1), plotEnds(2), endOfInputText()}));
   EXPECT_EQ(frame(0).colour, 4);
+  EXPECT_EQ(frame(0).arrows.size(), 1u);
+  EXPECT_EQ(frame(0).figures.size(), 4u);
 }
 
 TEST_F(InterpreterTest, EndInTheMiddleDoesNotEndTheFile) {
@@ -83,9 +86,12 @@ TEST_F(InterpreterTest, EndInTheMiddleDoesNotEndTheFile) {
 }
 
 TEST_F(InterpreterTest, InvalidWordsAreSkippedOneByOne) {
-  // A number after invalid words starts a data line that takes the rest.
+  // A number after invalid words starts a data line, whose bad item is
+  // reported.
   EXPECT_EQ(run("FOO 'a string' 3 BAR\nBAZ\n"),
-            (Texts{invalid("FOO"), invalid("'a string'"), invalid("BAZ"), plotEnds(0), endOfInputText()}));
+            (Texts{invalid("FOO"), invalid("'a string'"),
+                   "[com_data] Invalid number \"BAR\" in data line. Point ignored.\n", invalid("BAZ"),
+                   plotEnds(0), endOfInputText()}));
 }
 
 TEST_F(InterpreterTest, OverlongTokenEndsTheFile) {
@@ -98,8 +104,9 @@ TEST_F(InterpreterTest, OverlongTokenEndsTheFile) {
   // A not-ready command leaves the token to the main loop, which reports it.
   EXPECT_EQ(run("END " + overlong + "\nSET FONT DUPLEX\n"),
             (Texts{"[vpmain]  Error get_next_token. return=403\n", plotEnds(0), endOfInputText()}));
-  // Statements passed over quietly hand the code up.
-  EXPECT_EQ(run("PLOT " + overlong + "\nSET FONT DUPLEX\n"), (Texts{plotEnds(0), endOfInputText()}));
+  // A command reports the failure of its operand and hands the code up.
+  EXPECT_EQ(run("PLOT " + overlong + "\nSET FONT DUPLEX\n"),
+            (Texts{"[com_plot] Syntax error in PLOT command.\n", plotEnds(0), endOfInputText()}));
   EXPECT_EQ(frame(0).font, kSimplex);
 }
 
@@ -113,6 +120,10 @@ TEST_F(InterpreterTest, FramesEndWithTheirPendingItemsAndWindow) {
   // A frame that opened its window is handed over to it; a failure is shown.
   class OpeningDrawing final : public FrameDrawing {
    public:
+    int plotSymbols(FrameState&, PointRange, bool, int) override { return 0; }
+    int joinPoints(FrameState&, PointRange, int, bool, int) override { return 0; }
+    int histogram(FrameState&, PointRange, int, int) override { return 0; }
+    int drawPendingAxes(FrameState&) override { return 0; }
     int drawPendingDecorations(FrameState& frame) override {
       frame.windowOpen = true;
       return 0;

@@ -30,6 +30,7 @@ std::filesystem::path PlotFileTest::writeFile(std::string_view name, std::string
 std::vector<std::string> PlotFileTest::run(std::string_view bytes) {
   writeFile(input_.filename().string(), bytes);
   display_.texts.clear();
+  drawing_.calls.clear();
   firstFrameOfRun_ = interpreter_.frames().size();
   InterpretRequest request;
   request.inputPath = input_;

@@ -21,16 +21,38 @@ class RecordingDisplay final : public TextDisplay {
   std::vector<std::string> texts;
 };
 
-// Records the calls of the interpreter and the setters on the drawing side,
-// with the window box each call saw.
+// Records the calls of the interpreter, the commands and the setters on the
+// drawing side, with what each call saw.
 class RecordingDrawing final : public FrameDrawing {
  public:
   struct Call {
-    std::string what;  // "decorations" or "finish"
+    std::string what;  // "symbols", "join", "histogram", "axes", "decorations" or "finish"
     int frame;
     Rect windowBox;
+    PointRange range{};
+    int texture = kFrameTexture;
+    bool dataCoordinates = true;
+    int colour = kFrameColour;
   };
 
+  int plotSymbols(FrameState& frame, PointRange range, bool dataCoordinates, int colour) override {
+    calls.push_back({"symbols", frame.frameNumber, frame.windowBox, range, kFrameTexture,
+                     dataCoordinates, colour});
+    return plotResult;
+  }
+  int joinPoints(FrameState& frame, PointRange range, int texture, bool dataCoordinates,
+                 int colour) override {
+    calls.push_back({"join", frame.frameNumber, frame.windowBox, range, texture, dataCoordinates, colour});
+    return plotResult;
+  }
+  int histogram(FrameState& frame, PointRange range, int texture, int colour) override {
+    calls.push_back({"histogram", frame.frameNumber, frame.windowBox, range, texture, true, colour});
+    return plotResult;
+  }
+  int drawPendingAxes(FrameState& frame) override {
+    calls.push_back({"axes", frame.frameNumber, frame.windowBox});
+    return 0;
+  }
   int drawPendingDecorations(FrameState& frame) override {
     calls.push_back({"decorations", frame.frameNumber, frame.windowBox});
     return decorationsResult;
@@ -41,6 +63,7 @@ class RecordingDrawing final : public FrameDrawing {
   }
 
   std::vector<Call> calls;
+  int plotResult = 0;
   int decorationsResult = 0;
   int finishResult = 0;
 };
@@ -55,7 +78,7 @@ class PlotFileTest : public ::testing::Test {
   std::filesystem::path writeFile(std::string_view name, std::string_view bytes);
 
   // Interprets the bytes as the file "plot.vpx" and returns every display
-  // text of the run.
+  // text of the run; the drawing calls of the run are in drawing_.
   std::vector<std::string> run(std::string_view bytes);
 
   // Like run for a file of one frame, but returns only the diagnostics: the

@@ -52,9 +52,14 @@ TEST_F(SetCommandsTest, WindowErrorsApplyNothing) {
 }
 
 TEST_F(SetCommandsTest, RejectedOperandsAreReadAgainAsStatements) {
-  // FRM stops the subcommand; 1 then starts a data line that takes TO 8.
+  // FRM stops the subcommand; 1 then starts a data line whose item TO is no
+  // number, and so on.
   EXPECT_EQ(diagnostics("SET WINDOW X FRM 1 TO 8 SET COLOR RED\n"),
-            Texts{"[errmsgkw] keyword FRM is invalid\n"});
+            (Texts{"[errmsgkw] keyword FRM is invalid\n",
+                   "[com_data] Invalid number \"TO\" in data line. Point ignored.\n",
+                   "[com_data] Invalid number \"SET\" in data line. Point ignored.\n",
+                   "[vpmainX]  Invalid command \"COLOR\". Igonred.\n",
+                   "[vpmainX]  Invalid command \"RED\". Igonred.\n"}));
   EXPECT_DOUBLE_EQ(frame(0).windowBox.x0, 2.6);
   EXPECT_EQ(frame(0).colour, 0);
 

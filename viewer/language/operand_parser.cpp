@@ -1,4 +1,4 @@
-#include "viewer/language/set_operands.hpp"
+#include "viewer/language/operand_parser.hpp"
 
 #include <utility>
 
@@ -8,9 +8,9 @@
 
 namespace vexplot {
 
-SubcommandParser::SubcommandParser(CommandContext& context, std::string_view routine,
-                                   std::string syntaxMessage, std::span<const std::string_view> words,
-                                   std::span<const unsigned char> marks, std::string_view syntaxRoutine)
+OperandParser::OperandParser(CommandContext& context, std::string_view routine,
+                             std::string syntaxMessage, std::span<const std::string_view> words,
+                             std::span<const unsigned char> marks, std::string_view syntaxRoutine)
     : context_(context),
       routine_(routine),
       syntaxRoutine_(syntaxRoutine.empty() ? routine : syntaxRoutine),
@@ -18,7 +18,7 @@ SubcommandParser::SubcommandParser(CommandContext& context, std::string_view rou
       words_(words),
       marks_(marks) {}
 
-int SubcommandParser::run() {
+int OperandParser::run() {
   std::string token;
   for (;;) {
     const int code = context_.reader.nextToken(token);
@@ -43,22 +43,37 @@ int SubcommandParser::run() {
   }
 }
 
-int SubcommandParser::onOtherWord(int match, const std::string& token) {
+int OperandParser::onOtherWord(int match, const std::string& token) {
   context_.messages.reportKeywordError(token, match);
   return kRejected;
 }
 
-int SubcommandParser::reject(std::string_view text) {
+int OperandParser::reject(std::string_view text) {
   context_.messages.reportMessage(text, routine_);
   return kRejected;
 }
 
-int SubcommandParser::rejectSyntax() {
+int OperandParser::rejectSyntax() {
   context_.messages.reportMessage(syntaxMessage_, syntaxRoutine_);
   return kRejected;
 }
 
-std::string subcommandText(std::string_view before, std::string_view name, std::string_view after) {
+int OperandParser::warn(std::string_view text) {
+  context_.messages.reportMessage(text, routine_);
+  return kDone;
+}
+
+int OperandParser::rejectSyntaxAndSkip() {
+  context_.messages.reportMessage(syntaxMessage_, syntaxRoutine_);
+  return context_.reader.skipStatement();
+}
+
+int OperandParser::rejectWordAndSkip(int match, const std::string& token) {
+  context_.messages.reportKeywordError(token, match);
+  return context_.reader.skipStatement();
+}
+
+std::string namedText(std::string_view before, std::string_view name, std::string_view after) {
   std::string text;
   text.reserve(before.size() + name.size() + after.size());
   text.append(before).append(name).append(after);

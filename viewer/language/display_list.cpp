@@ -1,0 +1,25 @@
+#include "viewer/language/display_list.hpp"
+
+#include <new>
+
+namespace vexplot {
+
+bool DisplayList::append(const DisplayRecord& record) {
+  if (blocks_.empty() || blocks_.back()->count == kBlockSize) {
+    try {
+      auto block = std::make_unique<Block>();
+      blocks_.push_back(std::move(block));
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+  }
+  Block& last = *blocks_.back();
+  last.records[last.count++] = record;
+  return true;
+}
+
+std::size_t DisplayList::size() const {
+  return blocks_.empty() ? 0 : (blocks_.size() - 1) * kBlockSize + blocks_.back()->count;
+}
+
+}  // namespace vexplot
