@@ -64,6 +64,17 @@ struct TitleText {
   bool drawn = false;
 };
 
+// Where the last title drawn in a frame stands: the centre of its first
+// character on the page, its character height (size times aspect) and its
+// angle. A title continuing below it is placed from these.
+struct TitleTrail {
+  bool present = false;
+  double x = 0.0;
+  double y = 0.0;
+  double characterHeight = 0.0;
+  double angle = 0.0;
+};
+
 struct ArrowEnd {
   double x = 0.0;
   double y = 0.0;

@@ -108,6 +108,7 @@ struct FrameState {
   int backgroundColour = 15;
   double titleSize = 0.2;
   std::vector<TitleText> titles;
+  TitleTrail lastTitle;
   std::array<std::array<double, 2>, 3> boxSize{{{1.0, 1.0}, {1.0, 1.0}, {1.0, 1.0}}};
   std::vector<QueuedFigure> figures;
   std::vector<QueuedArrow> arrows;
