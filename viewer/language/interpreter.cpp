@@ -13,6 +13,7 @@
 #include "viewer/language/result_codes.hpp"
 #include "viewer/language/set_command.hpp"
 #include "viewer/language/statement_skip.hpp"
+#include "viewer/language/text_commands.hpp"
 
 namespace vexplot {
 
@@ -112,15 +113,11 @@ int Interpreter::runCommand(int command) {
     case kPlot: return plotCommand(context);
     case kBin: return binCommand(context);
     case kList: return listCommand(context);
-    default: return dispatchUnbuilt();
+    case kTitle: return titleCommand(context);
+    case kMore: return moreCommand(context, kMoreCommand);
+    case kCase: return moreCommand(context, kCaseCommand);
+    default: return kDone;
   }
-}
-
-// The text commands are recognised, but their handlers do not exist yet:
-// their statements are passed over quietly.
-int Interpreter::dispatchUnbuilt() {
-  const int code = reader_.skipStatement();
-  return code >= kEndsFile ? code : statementEndStatus(code);
 }
 
 int Interpreter::newFrame() {

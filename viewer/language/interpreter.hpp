@@ -42,7 +42,6 @@ class Interpreter {
   void openLog(const std::filesystem::path& path);
   void runStatements();
   int runCommand(int command);
-  int dispatchUnbuilt();
   int newFrame();
   int beginFrame(int number);
   void endFrame();
