@@ -45,15 +45,4 @@ class FrameDrawing {
   virtual int finishFrame(FrameState& frame) = 0;
 };
 
-// A drawing side that draws nothing: frames never open a window.
-class NullFrameDrawing final : public FrameDrawing {
- public:
-  int plotSymbols(FrameState&, PointRange, bool, int) override { return 0; }
-  int joinPoints(FrameState&, PointRange, int, bool, int) override { return 0; }
-  int histogram(FrameState&, PointRange, int, int) override { return 0; }
-  int drawPendingAxes(FrameState&) override { return 0; }
-  int drawPendingDecorations(FrameState&) override { return 0; }
-  int finishFrame(FrameState&) override { return 0; }
-};
-
 }  // namespace vexplot

@@ -1,11 +1,15 @@
 #include "viewer/shell/headless_export.hpp"
 
+#include <fstream>
+#include <string>
 #include <string_view>
 #include <system_error>
 
-#include "viewer/language/frame_drawing.hpp"
 #include "viewer/language/interpreter.hpp"
 #include "viewer/language/message_sink.hpp"
+#include "viewer/render/display_list_text.hpp"
+#include "viewer/render/frame_renderer.hpp"
+#include "viewer/render/memory_device.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/text_log.hpp"
 
@@ -25,6 +29,26 @@ class StreamDisplay final : public TextDisplay {
  private:
   std::ostream& out_;
 };
+
+// Writes the display list of every frame that opened a window as
+// "<base>.list" for frame 0 and "<base><number>.list" for the others; false
+// when a file cannot be written.
+bool writeDisplayLists(const std::filesystem::path& directory, const std::string& baseName,
+                       const FrameList& frames, std::ostream& err) {
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const FrameState& frame = frames[i];
+    if (!frame.windowOpen) continue;
+    const std::string number = frame.frameNumber == 0 ? "" : std::to_string(frame.frameNumber);
+    const std::filesystem::path path = directory / (baseName + number + ".list");
+    std::ofstream file(path, std::ios::binary);
+    writeDisplayList(file, frame.displayList);
+    if (!file.flush()) {
+      err << "vexplotw: cannot write " << path.string() << '\n';
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -51,7 +75,9 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
 
   StreamDisplay display(out);
   MessageSink messages(&display);
-  NullFrameDrawing drawing;
+  MemoryWindowHost windows;
+  BlankTextPainter text;
+  FrameRenderer drawing(windows, text, messages);
   Interpreter interpreter(messages, drawing);
   InterpretRequest request;
   request.inputPath = paths.inputPath;
@@ -64,7 +90,7 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
     return 1;
   }
   out.flush();
-  return 0;
+  return writeDisplayLists(exportDirectory, paths.inputBaseName, interpreter.frames(), err) ? 0 : 1;
 }
 
 }  // namespace vexplot
