@@ -5,10 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # liblapack-dev and libboost-dev serve only as references in the tests and
-# benchmarks, clang and its runtime only for the fuzz targets; the solver
-# needs nothing beyond the C++ library.
+# benchmarks, clang and its runtime only for the fuzz targets, ghostscript
+# only for checking the EPS files the tests write; the solver needs nothing
+# beyond the C++ library.
 PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev)
-TEST_PACKAGES=(clang libclang-rt-14-dev)
+TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript)
 
 install_missing() {
   local missing=()

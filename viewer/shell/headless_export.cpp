@@ -10,6 +10,8 @@
 #include "viewer/render/display_list_text.hpp"
 #include "viewer/render/frame_renderer.hpp"
 #include "viewer/render/memory_device.hpp"
+#include "viewer/render/postscript_writer.hpp"
+#include "viewer/render/stroke_text.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/text_log.hpp"
 
@@ -30,6 +32,13 @@ class StreamDisplay final : public TextDisplay {
   std::ostream& out_;
 };
 
+// The name an export proposes for a plot frame: the input's base name for the
+// file's first frame, followed by the frame's position in the file for the
+// others.
+std::string frameFileStem(const std::string& baseName, const FrameState& frame) {
+  return frame.frameNumber == 0 ? baseName : baseName + std::to_string(frame.frameNumber);
+}
+
 // Writes the display list of every frame that opened a window as
 // "<base>.list" for frame 0 and "<base><number>.list" for the others; false
 // when a file cannot be written.
@@ -38,14 +47,33 @@ bool writeDisplayLists(const std::filesystem::path& directory, const std::string
   for (std::size_t i = 0; i < frames.size(); ++i) {
     const FrameState& frame = frames[i];
     if (!frame.windowOpen) continue;
-    const std::string number = frame.frameNumber == 0 ? "" : std::to_string(frame.frameNumber);
-    const std::filesystem::path path = directory / (baseName + number + ".list");
+    const std::filesystem::path path = directory / (frameFileStem(baseName, frame) + ".list");
     std::ofstream file(path, std::ios::binary);
     writeDisplayList(file, frame.displayList);
     if (!file.flush()) {
       err << "vexplotw: cannot write " << path.string() << '\n';
       return false;
     }
+  }
+  return true;
+}
+
+// Writes every frame that opened its window as "<stem>.eps", its whole page
+// as the window first shows it. The header's window index counts the windows
+// of the file; false when a file cannot be written.
+bool writePostScriptFiles(const std::filesystem::path& directory, const InputPaths& paths,
+                          double lineWidth, const FrameList& frames, std::ostream& err) {
+  PostScriptOrigin origin{paths.inputDirectory, paths.inputPath.filename().string(), 0,
+                          currentPostScriptTimeStamp()};
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const FrameState& frame = frames[i];
+    if (!frame.windowOpen) continue;
+    const std::filesystem::path path = directory / (frameFileStem(paths.inputBaseName, frame) + ".eps");
+    if (writePostScript(frame, 0, path, lineWidth, origin) != kPostScriptWritten) {
+      err << "vexplotw: cannot write " << path.string() << '\n';
+      return false;
+    }
+    ++origin.windowIndex;
   }
   return true;
 }
@@ -76,7 +104,7 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
   StreamDisplay display(out);
   MessageSink messages(&display);
   MemoryWindowHost windows;
-  BlankTextPainter text;
+  StrokeTextPainter text;
   FrameRenderer drawing(windows, text, messages);
   Interpreter interpreter(messages, drawing);
   InterpretRequest request;
@@ -90,7 +118,11 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
     return 1;
   }
   out.flush();
-  return writeDisplayLists(exportDirectory, paths.inputBaseName, interpreter.frames(), err) ? 0 : 1;
+  const FrameList& frames = interpreter.frames();
+  const bool written =
+      writeDisplayLists(exportDirectory, paths.inputBaseName, frames, err) &&
+      writePostScriptFiles(exportDirectory, paths, settings.active.postscriptLineWidth, frames, err);
+  return written ? 0 : 1;
 }
 
 }  // namespace vexplot

@@ -11,10 +11,11 @@ namespace vexplot {
 // places the environment gives, as the application reads them, and the log is
 // written where they place it. Every line that the main window's text display
 // would receive goes to out; problems with the run itself go to err. Frames
-// are drawn into memory, and the display list of each frame that drew
-// anything is written into the export directory as text. Returns the exit
+// are drawn into memory; each frame that opened its window is written into
+// the export directory as its display list in text and as an EPS file of
+// its page, with the settings' PostScript line width. Returns the exit
 // status: 0 when the file was interpreted, 1 when it could not be opened or
-// the directory or a display list could not be written.
+// the directory, a display list or an EPS file could not be written.
 int runHeadlessExport(const std::filesystem::path& exportDirectory,
                       const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
                       std::ostream& out, std::ostream& err);

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "tests/viewer/render/ghostscript_check.hpp"
+#include "viewer/shell/headless_export.hpp"
+
+namespace vexplot {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> readLines(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::set<std::string> filesWithExtension(const fs::path& directory, const std::string& extension) {
+  std::set<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(directory)) {
+    if (entry.path().extension() == extension) names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+// Ghostscript renders the file without a word, and what it paints lies
+// within the declared bounding box.
+void expectValidEps(const fs::path& eps) {
+  SCOPED_TRACE(eps.string());
+  const testing::GhostscriptRun run = testing::renderEpsToPng(eps, fs::path(eps).replace_extension(".png"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.messages, "");
+  const std::vector<std::string> lines = readLines(eps);
+  ASSERT_GT(lines.size(), 2u);
+  std::istringstream declared(lines[2].substr(lines[2].find(':') + 1));
+  int llx = 0, lly = 0, urx = 0, ury = 0;
+  declared >> llx >> lly >> urx >> ury;
+  const auto painted = testing::paintedBox(eps);
+  ASSERT_TRUE(painted.has_value());
+  const auto [left, bottom, right, top] = *painted;
+  if (right == 0.0 && top == 0.0) return;  // nothing painted
+  EXPECT_TRUE(left >= llx && bottom >= lly && right <= urx && top <= ury)
+      << left << " " << bottom << " " << right << " " << top;
+}
+
+class EpsExportTest : public ::testing::Test {
+ protected:
+  EpsExportTest()
+      : directory_(fs::temp_directory_path() /
+                   ("vexplot_eps_" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                    std::to_string(::getpid()))) {
+    fs::remove_all(directory_);
+    fs::create_directories(directory_ / "config" / "vexplot");
+  }
+  ~EpsExportTest() override {
+    std::error_code ignored;
+    fs::remove_all(directory_, ignored);
+  }
+
+  fs::path directory_;
+};
+
+TEST_F(EpsExportTest, EveryFrameThatOpenedItsWindowBecomesAnEpsFile) {
+  std::ofstream(directory_ / "config" / "vexplot" / "vexplot.ini") << "ps_linewidth=0.5\n";
+  const fs::path input = directory_ / "odd\tname.vpx";
+  std::ofstream(input) << "PLOT\n"                      // frame 0: a window without data
+                          "NEWFRAME\nSET COLOR RED\n"   // frame 1: no window
+                          "NEWFRAME\nSET LIMIT X 0 1 Y 0 1\n0 0\n1 1\nJOIN 1\n";
+  const SettingsEnvironment environment{directory_ / "bin", directory_ / "config", false};
+  std::ostringstream out, err;
+  ASSERT_EQ(runHeadlessExport(directory_ / "out", input, environment, out, err), 0) << err.str();
+
+  EXPECT_EQ(filesWithExtension(directory_ / "out", ".eps"),
+            (std::set<std::string>{"odd\tname.eps", "odd\tname2.eps"}));
+  const std::vector<std::string> first = readLines(directory_ / "out" / "odd\tname.eps");
+  const std::vector<std::string> third = readLines(directory_ / "out" / "odd\tname2.eps");
+  ASSERT_GT(third.size(), 22u);
+  EXPECT_EQ(first[5], "%%Title: " + directory_.string() + "/odd?name.vpx-0");
+  EXPECT_EQ(third[5], "%%Title: " + directory_.string() + "/odd?name.vpx-1");
+  EXPECT_EQ(third[22], "100.000000 setlinewidth");
+  expectValidEps(directory_ / "out" / "odd\tname.eps");
+  expectValidEps(directory_ / "out" / "odd\tname2.eps");
+}
+
+// The solver's examples through both programs: every frame of each plot file
+// comes out as an EPS file that Ghostscript renders.
+TEST_F(EpsExportTest, SolverPlotFilesExportAsValidEps) {
+  for (const char* example : {"ring", "spread", "binomial", "lengthening"}) {
+    SCOPED_TRACE(example);
+    const fs::path run = directory_ / example;
+    fs::create_directories(run);
+    fs::copy_file(fs::path(VEXPLOT_SOURCE_DIR) / "examples" / (std::string(example) + ".in"),
+                  run / (std::string(example) + ".in"));
+    const std::string solver = "cd '" + run.string() + "' && " + QUELMW_PROGRAM + " " + example +
+                               ".in >/dev/null 2>&1";
+    ASSERT_EQ(std::system(solver.c_str()), 0);
+    const std::string viewer = "XDG_CONFIG_HOME='" + (directory_ / "config").string() + "' " +
+                               VEXPLOTW_PROGRAM + " --export '" + (run / "eps").string() + "' '" +
+                               (run / example).string() + ".vpt' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(viewer.c_str()), 0);
+
+    const std::set<std::string> eps = filesWithExtension(run / "eps", ".eps");
+    EXPECT_EQ(eps.size(), filesWithExtension(run / "eps", ".list").size());
+    EXPECT_EQ(eps.count(std::string(example) + ".eps"), 1u);
+    EXPECT_EQ(eps.count(std::string(example) + "1.eps"), 1u);
+    for (const std::string& name : eps) expectValidEps(run / "eps" / name);
+  }
+}
+
+}  // namespace
+}  // namespace vexplot
