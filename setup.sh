@@ -7,8 +7,9 @@ cd "$(dirname "$0")"
 # liblapack-dev and libboost-dev serve only as references in the tests and
 # benchmarks, clang and its runtime only for the fuzz targets, ghostscript
 # only for checking the EPS files the tests write; the solver needs nothing
-# beyond the C++ library.
-PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev)
+# beyond the C++ library, the viewer Qt 6 (its widgets and SVG writer).
+PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev
+          qt6-base-dev qt6-svg-dev)
 TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript)
 
 install_missing() {

@@ -24,6 +24,11 @@ class FrameList {
     return *frames_.back();
   }
 
+  // Frees a frame that is no longer shown. Its slot stays, so the other
+  // frames keep their indices; a released slot must not be read again.
+  void release(std::size_t index) { frames_[index].reset(); }
+  bool isReleased(std::size_t index) const { return !frames_[index]; }
+
  private:
   std::vector<std::unique_ptr<FrameState>> frames_;
 };

@@ -1,29 +1,70 @@
 #include "viewer/shell/command_line.hpp"
 
+#include <optional>
+
 namespace vexplot {
 
-CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
+namespace {
+
+std::optional<PictureFormat> pictureFormat(std::string_view name) {
+  if (name == "eps") return PictureFormat::kEps;
+  if (name == "png") return PictureFormat::kPng;
+  if (name == "pdf") return PictureFormat::kPdf;
+  if (name == "svg") return PictureFormat::kSvg;
+  return std::nullopt;
+}
+
+// "--export DIR FILE" and "--format NAME", in any order; a usage error
+// unless both the directory and the file are given, once each.
+CommandLine parseExport(std::span<const std::string_view> arguments) {
   CommandLine line;
-  if (arguments.size() == 1 && arguments[0] == "--help") {
-    line.mode = CommandLine::kHelp;
-  } else if (arguments.size() == 3 && arguments[0] == "--export" && !arguments[1].empty() &&
-             !arguments[2].empty()) {
-    line.mode = CommandLine::kExport;
-    line.exportDirectory = arguments[1];
-    line.inputFile = arguments[2];
+  bool formatGiven = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    const bool hasValue = i + 1 < arguments.size() && !arguments[i + 1].empty();
+    if (argument == "--export" && hasValue && line.exportDirectory.empty()) {
+      line.exportDirectory = arguments[++i];
+    } else if (argument == "--format" && hasValue && !formatGiven && pictureFormat(arguments[i + 1])) {
+      line.format = *pictureFormat(arguments[++i]);
+      formatGiven = true;
+    } else if (!argument.empty() && !argument.starts_with("--") && line.inputFile.empty()) {
+      line.inputFile = argument;
+    } else {
+      return {};
+    }
   }
+  if (line.exportDirectory.empty() || line.inputFile.empty()) return {};
+  line.mode = CommandLine::kExport;
   return line;
 }
 
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
+  if (arguments.size() == 1 && arguments[0] == "--help") return {CommandLine::kHelp, {}, {}, {}};
+  for (const std::string_view argument : arguments) {
+    if (argument == "--export" || argument == "--format") return parseExport(arguments);
+  }
+  for (const std::string_view argument : arguments) {
+    if (argument.starts_with("--")) return {};
+  }
+  return {CommandLine::kWindow, {}, {}, {}};
+}
+
 std::string_view usageText() {
-  return "Usage: vexplotw --export DIR FILE\n"
+  return "Usage: vexplotw [FILE]\n"
+         "       vexplotw --export DIR [--format eps|png|pdf|svg] FILE\n"
          "       vexplotw --help\n"
          "\n"
+         "  FILE               open the viewer's window and show the plot file FILE\n"
          "  --export DIR FILE  interpret the plot file FILE without opening any window,\n"
          "                     print the messages of the text display, one per line,\n"
-         "                     and create the output directory DIR when it is missing;\n"
-         "                     the settings file vexplot.ini is read and the log file\n"
-         "                     vexplot.log written as the viewer does\n"
+         "                     and write a picture of every frame into the directory\n"
+         "                     DIR, which is created when it is missing; the settings\n"
+         "                     file vexplot.ini is read and the log file vexplot.log\n"
+         "                     written as the viewer does\n"
+         "  --format NAME      the pictures' format: eps (the default), png (as the\n"
+         "                     window shows the frame), pdf or svg\n"
          "  --help             print this text\n";
 }
 

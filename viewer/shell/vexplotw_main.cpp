@@ -5,6 +5,7 @@
 #include "viewer/shell/command_line.hpp"
 #include "viewer/shell/headless_export.hpp"
 #include "viewer/shell/program_environment.hpp"
+#include "viewer/shell/viewer_application.hpp"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
     case vexplot::CommandLine::kExport:
       return vexplot::runHeadlessExport(line.exportDirectory, line.inputFile,
                                         vexplot::currentSettingsEnvironment(), std::cout, std::cerr);
+    case vexplot::CommandLine::kWindow:
+      return vexplot::runViewerApplication(argc, argv);
     case vexplot::CommandLine::kUsageError:
       break;
   }

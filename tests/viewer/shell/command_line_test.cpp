@@ -15,19 +15,40 @@ TEST(CommandLine, ExportTakesADirectoryAndAFile) {
   EXPECT_EQ(line.mode, CommandLine::kExport);
   EXPECT_EQ(line.exportDirectory, "out dir");
   EXPECT_EQ(line.inputFile, "plots/ring.vpt");
+  EXPECT_EQ(line.format, PictureFormat::kEps);
   EXPECT_EQ(parse({"--help"}).mode, CommandLine::kHelp);
+}
+
+TEST(CommandLine, FormatNamesThePicturesWhereverItStands) {
+  const CommandLine between = parse({"--export", "pictures", "--format", "png", "ring.vpt"});
+  EXPECT_EQ(between.mode, CommandLine::kExport);
+  EXPECT_EQ(between.format, PictureFormat::kPng);
+  EXPECT_EQ(between.inputFile, "ring.vpt");
+  EXPECT_EQ(parse({"--format", "svg", "--export", "d", "f"}).format, PictureFormat::kSvg);
+  EXPECT_EQ(parse({"--export", "d", "f", "--format", "pdf"}).format, PictureFormat::kPdf);
+  EXPECT_EQ(parse({"--export", "d", "--format", "eps", "f"}).format, PictureFormat::kEps);
+}
+
+TEST(CommandLine, NothingOrAFileOpensTheWindow) {
+  EXPECT_EQ(parse({}).mode, CommandLine::kWindow);
+  EXPECT_EQ(parse({"ring.vpt"}).mode, CommandLine::kWindow);
+  EXPECT_EQ(parse({"\"my", "plots.vpt\""}).mode, CommandLine::kWindow);
 }
 
 TEST(CommandLine, AnythingElseIsAUsageError) {
   for (const std::vector<std::string_view>& arguments :
-       std::vector<std::vector<std::string_view>>{{},
-                                                  {"--export", "dir"},
+       std::vector<std::vector<std::string_view>>{{"--export", "dir"},
                                                   {"--export", "dir", "a", "b"},
                                                   {"--export", "", "a"},
                                                   {"--export", "dir", ""},
                                                   {"--help", "x"},
                                                   {"--Export", "dir", "a"},
-                                                  {"ring.vpt"}}) {
+                                                  {"--format", "png", "a"},
+                                                  {"--export", "d", "--format", "gif", "a"},
+                                                  {"--export", "d", "--format", "png", "--format", "svg", "a"},
+                                                  {"--export", "d", "--export", "e", "a"},
+                                                  {"--export", "d", "--format"},
+                                                  {"--verbose", "ring.vpt"}}) {
     EXPECT_EQ(parse(arguments).mode, CommandLine::kUsageError) << arguments.size();
   }
 }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "viewer/language/frame_list.hpp"
+#include "viewer/language/interpreter.hpp"
+#include "viewer/shell/input_paths.hpp"
+#include "viewer/shell/interpretation_thread.hpp"
+#include "viewer/windows/export_request.hpp"
+#include "viewer/windows/plot_window.hpp"
+#include "viewer/windows/settings.hpp"
+#include "viewer/windows/user_dialogs.hpp"
+
+// The plots of the main window: the interpretation of the current file, one
+// window per frame that draws, the font and colour tables, and the
+// PostScript exports. It owns the frames; a frame lives until its window is
+// closed or all plots are closed, and never while another thread still
+// reads it.
+namespace vexplot {
+
+class PlotSession final : public QObject {
+  Q_OBJECT
+
+ public:
+  PlotSession(ActiveSettings& settings, UserDialogs& dialogs, ScreenSize screen);
+  ~PlotSession() override;
+
+  // Interprets the file in the background; its frames replace nothing (the
+  // caller closes the earlier plots first).
+  void start(const InputPaths& input, const InterpretRequest& request);
+  bool isInterpreting() const { return thread_ != nullptr; }
+
+  // Stops an interpretation and waits for running exports, then closes every
+  // plot window and frees every frame.
+  void closeAll();
+
+  // Shows a font table (kinds 1 to 3) or the colour table in a window of its
+  // own; nothing happens while that table is shown.
+  void showTable(FrameKind kind);
+
+  // The windows shown, in the order they opened.
+  std::vector<PlotWindow*> windows() const;
+  // The number of frames the session holds (released ones not counted).
+  int frameCount() const;
+
+ signals:
+  void message(const QString& text);
+  // The interpretation has ended (stopped or complete).
+  void interpretationEnded(bool inputOpened, bool logWritten);
+  void showMainRequested();
+  void closeFileRequested();
+  void quitRequested();
+
+ private:
+  struct ExportJob {
+    QThread* thread = nullptr;
+    int status = 0;
+  };
+
+  PlotWindow* addWindow(int index, FrameKind kind, const QString& title, QImage picture);
+  void windowOpened(int frameIndex, const QString& title, const QImage& picture);
+  void windowProgress(int frameIndex, const QImage& picture);
+  void windowFinished(int frameIndex, FrameState* frame, const QImage& picture);
+  void threadFinished();
+  void windowClosed(int index);
+  // Frees the frame shown by the window with that index unless the
+  // interpretation or an export still reads it.
+  void releaseWhenUnused(int index);
+  void exportRequested(int index);
+  void exportEnded(int index);
+  void waitForExports();
+
+  ActiveSettings& settings_;
+  UserDialogs& dialogs_;
+  ScreenSize screen_;
+  InputPaths input_;
+  std::unique_ptr<InterpretationThread> thread_;
+  FrameList frames_;
+  std::vector<int> releasedDuringRun_;
+  std::map<int, std::unique_ptr<FrameState>> tables_;  // by window index
+  std::map<int, QPointer<PlotWindow>> windows_;        // by window index
+  std::map<int, std::unique_ptr<ExportJob>> exports_;  // by window index
+  std::vector<int> closedDuringExport_;
+};
+
+// Window indices: a plot frame's window has the frame's index in the file,
+// a table's window the negated kind.
+inline int tableWindowIndex(FrameKind kind) { return -static_cast<int>(kind); }
+
+}  // namespace vexplot

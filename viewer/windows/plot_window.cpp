@@ -1,0 +1,190 @@
+#include "viewer/windows/plot_window.hpp"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "viewer/render/drawing_layer.hpp"
+#include "viewer/windows/screen_device.hpp"
+
+namespace vexplot {
+
+namespace {
+
+enum StatusPart { kStatePart = 0, kPagePart = 1, kDataPart = 2 };
+
+}  // namespace
+
+PlotWindow::PlotWindow(int index, FrameKind kind, const QString& title, QImage picture,
+                       UserDialogs& dialogs)
+    : QWidget(nullptr, Qt::Window),
+      index_(index),
+      kind_(kind),
+      dialogs_(dialogs),
+      scroll_(new QScrollArea(this)),
+      canvas_(new PlotCanvas) {
+  setWindowTitle(title);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidget(canvas_);
+
+  auto* bar = new QStatusBar(this);
+  for (QLabel*& part : status_) {
+    part = new QLabel(bar);
+    bar->addWidget(part);
+  }
+  status_[kStatePart]->setText("Running");
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(scroll_, 1);
+  layout->addWidget(bar);
+
+  connect(canvas_, &PlotCanvas::pointerMoved, this, &PlotWindow::pointerAt);
+  connect(canvas_, &PlotCanvas::letterTyped, this, &PlotWindow::letterTyped);
+  connect(canvas_, &PlotCanvas::doubleClicked, this, &PlotWindow::copyReadout);
+  connect(canvas_, &PlotCanvas::menuRequested, this, &PlotWindow::showMenu);
+  setPicture(std::move(picture));
+  resize(maximumSize());
+}
+
+// The window is never larger than its picture and its status bar.
+void PlotWindow::setPicture(QImage picture) {
+  canvas_->setPicture(std::move(picture));
+  const QSize full = canvas_->size();
+  const int barHeight = layout()->itemAt(1)->sizeHint().height();
+  setMaximumSize(full.width(), full.height() + barHeight);
+}
+
+void PlotWindow::showProgress(QImage picture) {
+  if (!isReady()) canvas_->setPicture(std::move(picture));
+}
+
+void PlotWindow::finish(FrameState& frame, QImage picture) {
+  frame_ = &frame;
+  setPicture(std::move(picture));
+  status_[kStatePart]->setText("Ready");
+  canvas_->setInteractive(true);
+}
+
+PopupContext PlotWindow::popupContext() const {
+  PopupContext context;
+  context.textReadoutOn = textReadoutOn_;
+  context.dataReadoutOn = dataReadoutOn_;
+  context.isTable = kind_ != kPlotFrame;
+  context.selection = canvas_->rubberBand().selected();
+  context.exportBusy = exportBusy_;
+  context.fileFinished = fileFinished_;
+  if (frame_ != nullptr) {
+    context.currentView = frame_->currentView;
+    context.viewCount = frame_->viewCount;
+  }
+  return context;
+}
+
+void PlotWindow::showMenu(QPoint globalPosition) {
+  QMenu menu(this);
+  int id = 0;
+  for (const PopupItem& item : popupItems(popupContext())) {
+    ++id;
+    if (item.separator) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromStdString(item.text));
+    action->setEnabled(item.enabled);
+    action->setData(id);
+  }
+  if (const QAction* chosen = menu.exec(globalPosition)) choosePopupItem(chosen->data().toInt());
+}
+
+void PlotWindow::choosePopupItem(int item) {
+  if (!isReady() || item < 1 || item > kPopupItemCount) return;
+  const PopupItem& entry = popupItems(popupContext())[static_cast<std::size_t>(item - 1)];
+  if (entry.separator || !entry.enabled) return;
+  switch (item) {
+    case kItemTextReadout: toggleReadout(textReadoutOn_, kPagePart); break;
+    case kItemDataReadout: toggleReadout(dataReadoutOn_, kDataPart); break;
+    case kItemRevert: frame_->selectView(0); redrawView(); break;
+    case kItemPreviousView: frame_->selectView(frame_->currentView - 1); redrawView(); break;
+    case kItemNextView: frame_->selectView(frame_->currentView + 1); redrawView(); break;
+    case kItemMagnify: {
+      const RubberBand& band = canvas_->rubberBand();
+      if (magnifyView(*frame_, band.start(), band.end())) redrawView();
+      break;
+    }
+    case kItemPostScript: emit postScriptRequested(index_); break;
+    case kItemShowMain: emit showMainRequested(); break;
+    case kItemCloseAll: emit showMainRequested(); emit closeFileRequested(); break;
+    case kItemExit: emit showMainRequested(); emit quitRequested(); break;
+    default: break;  // "Cancell"
+  }
+}
+
+void PlotWindow::toggleReadout(bool& on, int part) {
+  on = !on;
+  if (!on) status_[static_cast<std::size_t>(part)]->clear();
+  refreshReadouts();
+}
+
+void PlotWindow::pointerAt(QPoint position) {
+  if (!isReady()) return;
+  pointer_ = pageFromDevice(frame_->deviceMapping, position.x(), position.y());
+  refreshReadouts();
+}
+
+void PlotWindow::letterTyped(char letter) {
+  if (!isReady() || !dataReadoutOn_ || !pointer_) return;
+  if (regionOrder_.bringToFront(frame_->coordinateRegions, letter, *pointer_)) refreshReadouts();
+}
+
+void PlotWindow::refreshReadouts() {
+  if (!pointer_) return;
+  if (textReadoutOn_) status_[kPagePart]->setText(QString::fromStdString(formatPageReadout(*pointer_)));
+  if (dataReadoutOn_) {
+    status_[kDataPart]->setText(
+        QString::fromStdString(regionOrder_.dataReadout(frame_->coordinateRegions, *pointer_)));
+  }
+}
+
+QString PlotWindow::readoutText() const {
+  return (status_[kPagePart]->text() + status_[kDataPart]->text()).trimmed();
+}
+
+void PlotWindow::copyReadout() {
+  const QString text = readoutText();
+  if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void PlotWindow::redrawView() {
+  canvas_->rubberBand().clear();
+  ScreenDevice device(canvas_->picture().width(), canvas_->picture().height(),
+                      frame_->backgroundColour);
+  replay(*frame_, device);
+  canvas_->setPicture(device.snapshot());
+}
+
+void PlotWindow::exportEnded(int status) {
+  exportBusy_ = false;
+  dialogs_.inform(this, kExportResultCaption, exportResultText(status));
+}
+
+void PlotWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed(index_);
+}
+
+void PlotWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const std::array<int, 4> edges = statusPartEdges(width());
+  int left = 0;
+  for (std::size_t part = 0; part + 1 < status_.size(); ++part) {
+    status_[part]->setFixedWidth(edges[part] - left);
+    left = edges[part];
+  }
+}
+
+}  // namespace vexplot
