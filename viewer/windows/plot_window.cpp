@@ -103,7 +103,7 @@ void PlotWindow::showMenu(QPoint globalPosition) {
 
 void PlotWindow::choosePopupItem(int item) {
   if (!isReady() || item < 1 || item > kPopupItemCount) return;
-  const PopupItem& entry = popupItems(popupContext())[static_cast<std::size_t>(item - 1)];
+  const PopupItem entry = popupItems(popupContext())[static_cast<std::size_t>(item - 1)];
   if (entry.separator || !entry.enabled) return;
   switch (item) {
     case kItemTextReadout: toggleReadout(textReadoutOn_, kPagePart); break;
