@@ -13,6 +13,8 @@ namespace vexplot {
 
 namespace {
 
+constexpr int kMostBins = 10'000'000;
+
 // The weight of a point, or 1 when it has none.
 double weightOf(const PointSet& points, std::size_t point, int column) {
   if (column < 0) return 1.0;
@@ -26,6 +28,7 @@ int binPoints(FrameState& frame, double low, double high, int bins) {
   const PointSet* points = frame.pointSet.get();
   if (points == nullptr || points->count() == 0) return kNoData;
   if (frame.columnOfItem.empty() || frame.columnOfItem[0] < 0) return kBadBinColumn;
+  if (bins > kMostBins) return kRejected;
   const int valueColumn = frame.columnOfItem[0];
   const int weightColumn = frame.columnOfItem.size() > 1 ? frame.columnOfItem[1] : -1;
   const double width = std::fabs(high - low) / bins;

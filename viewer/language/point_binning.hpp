@@ -11,8 +11,9 @@ namespace vexplot {
 // outside the bins are dropped. The frame's order then becomes X Y SYMBOL and
 // its points the bin centres with the bin totals. Returns kDone, kNoData
 // without points, kBadBinColumn when the first order item holds no number,
-// kRejected when the bins cannot be stored; the frame is unchanged unless
-// kDone is returned.
+// kRejected when the bins cannot be stored (or are more than ten million,
+// which no memory should be asked for on the word of a plot file); the frame
+// is unchanged unless kDone is returned.
 int binPoints(FrameState& frame, double low, double high, int bins);
 
 }  // namespace vexplot

@@ -90,6 +90,9 @@ TEST_F(BinCommandTest, NothingToBinLeavesTheFrameAlone) {
   EXPECT_EQ(diagnostics("SET ORDER DUMMY X\n1 1\nBIN FROM 0 TO 2 BINS 2\n"), Texts{});
   EXPECT_EQ(frame(0).order, (std::vector<int>{kColumnDummy, kColumnX}));
   EXPECT_EQ(frame(0).pointSet->count(), 1u);
+  // Far too many bins are refused without a word.
+  EXPECT_EQ(diagnostics("1 1\nBIN FROM -1e300 TO 1e300 BY 1\n"), Texts{});
+  EXPECT_EQ(frame(0).order.size(), 5u);
 }
 
 TEST(PointBinning, StatusCodes) {
@@ -114,6 +117,10 @@ TEST(PointBinning, StatusCodes) {
   EXPECT_EQ(frame.pointSet->value(1, 1), 1.0);
   EXPECT_EQ(frame.pointSet->symbols[1], (SymbolCode{'\0', '\0'}));
   EXPECT_FALSE(frame.pointSetUsed);
+
+  // Absurd bin counts are refused before any memory is asked for.
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2'000'000'000), kRejected);
+  EXPECT_EQ(frame.pointSet->count(), 2u);
 }
 
 }  // namespace

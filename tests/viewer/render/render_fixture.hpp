@@ -61,6 +61,7 @@ class RenderTest : public ::testing::Test {
 
   // The frame of the last run with that number.
   FrameState& frame(std::size_t number) { return interpreter_.frames()[firstFrameOfRun_ + number]; }
+  std::size_t framesOfRun() const { return interpreter_.frames().size() - firstFrameOfRun_; }
 
   std::filesystem::path directory_;
   TextList display_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -56,10 +57,43 @@ class SolverPlotTest : public ::testing::Test {
 
 using Lines = std::vector<std::string>;
 
-Lines slice(const Lines& lines, std::size_t first, std::size_t count) {
-  if (first + count > lines.size()) return {};
-  return Lines(lines.begin() + static_cast<std::ptrdiff_t>(first),
-               lines.begin() + static_cast<std::ptrdiff_t>(first + count));
+// A top-level object of a written display list: its width, its own Move and
+// Draw lines, and how many objects (strings) it holds.
+struct ListObject {
+  std::string width;
+  Lines strokes;
+  int innerObjects = 0;
+};
+
+std::vector<ListObject> topLevelObjects(const Lines& lines) {
+  std::vector<ListObject> objects;
+  int depth = 0;
+  for (const std::string& line : lines) {
+    if (line.rfind("BeginObject", 0) == 0) {
+      if (depth++ == 0) {
+        objects.push_back({line.substr(line.rfind(' ') + 1), {}, 0});
+      } else if (depth == 2) {
+        ++objects.back().innerObjects;
+      }
+    } else if (line.rfind("EndObject", 0) == 0) {
+      --depth;
+    } else if (depth == 1) {
+      objects.back().strokes.push_back(line);
+    }
+  }
+  return objects;
+}
+
+Lines first(const Lines& lines, std::size_t count) {
+  return Lines(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(std::min(count, lines.size())));
+}
+
+// The object whose strokes begin with the line, or nothing.
+const ListObject* objectStartingWith(const std::vector<ListObject>& objects, const std::string& line) {
+  for (const ListObject& object : objects) {
+    if (!object.strokes.empty() && object.strokes.front() == line) return &object;
+  }
+  return nullptr;
 }
 
 // The frame: window 2 to 9.7 by 1 to 8, limits 0 to 10 by -2 to 2, ticks of
@@ -73,31 +107,46 @@ TEST_F(SolverPlotTest, FrameDrawsItsCurvesAndAxes) {
                     "[com_end] Plot #0 ends.\n"
                     "[vpmain] Input file " + input.string() + " ends.\n");
 
-  const Lines lines = listLines("solver_frame.list");
-  ASSERT_EQ(lines.size(), 274u);
-  // The first curve, in the frame's line width 2.
-  EXPECT_EQ(slice(lines, 0, 5), (Lines{"BeginObject 0 0 0 2", "Move 2 4.5 0 2", "Draw 5.85 6.25 0 2",
-                                       "Draw 9.7 5.375 0 2", "EndObject 0 0 0 2"}));
-  // Then the axes with the thinnest pen. Left: 41 ticks every 0.1 from -2,
-  // majors (0.05 long) every 0.5, pointing left.
-  EXPECT_EQ(slice(lines, 5, 7), (Lines{"BeginObject 0 0 0 0", "Move 2 1 0 0", "Draw 2 8 0 0",
-                                       "Move 2 1 0 0", "Draw 1.95 1 0 0", "Move 2 1.175 0 0",
-                                       "Draw 1.97 1.175 0 0"}));
-  EXPECT_EQ(slice(lines, 88, 3), (Lines{"Move 2 8 0 0", "Draw 1.95 8 0 0", "EndObject 0 0 0 0"}));
-  // Right, pointing right.
-  EXPECT_EQ(slice(lines, 91, 5), (Lines{"BeginObject 0 0 0 0", "Move 9.7 1 0 0", "Draw 9.7 8 0 0",
-                                        "Move 9.7 1 0 0", "Draw 9.75 1 0 0"}));
-  // Bottom: 21 ticks every 0.5 from 0, majors every 2, pointing down.
-  EXPECT_EQ(slice(lines, 177, 7), (Lines{"BeginObject 0 0 0 0", "Move 2 1 0 0", "Draw 9.7 1 0 0",
-                                         "Move 2 1 0 0", "Draw 2 0.95 0 0", "Move 2.385 1 0 0",
-                                         "Draw 2.385 0.97 0 0"}));
+  const std::vector<ListObject> objects = topLevelObjects(listLines("solver_frame.list"));
+  // The two curves, in the frame's line width 2; the second leaves the
+  // window through its lower edge at x' = 5.85 + 3.85 / 3.
+  std::vector<Lines> curves;
+  for (const ListObject& object : objects) {
+    if (object.width == "2") curves.push_back(object.strokes);
+  }
+  EXPECT_EQ(curves, (std::vector<Lines>{{"Move 2 4.5 0 2", "Draw 5.85 6.25 0 2", "Draw 9.7 5.375 0 2"},
+                                        {"Move 2 2.75 0 2", "Draw 5.85 1.875 0 2", "Draw 7.13333 1 0 2"}}));
+
+  // The axes, with the thinnest pen. Left: 41 ticks every 0.1 from -2,
+  // majors (0.05 long) every 0.5 with their 9 labels, pointing left.
+  const ListObject* left = objectStartingWith(objects, "Move 2 1 0 0");
+  ASSERT_NE(left, nullptr);
+  EXPECT_EQ(left->strokes.size(), 2u + 41u * 2u);
+  EXPECT_EQ(first(left->strokes, 6), (Lines{"Move 2 1 0 0", "Draw 2 8 0 0", "Move 2 1 0 0", "Draw 1.95 1 0 0",
+                                            "Move 2 1.175 0 0", "Draw 1.97 1.175 0 0"}));
+  EXPECT_EQ(left->strokes.back(), "Draw 1.95 8 0 0");
+  EXPECT_EQ(left->innerObjects, 9);
+  // Right, pointing right, without labels.
+  const ListObject* right = objectStartingWith(objects, "Move 9.7 1 0 0");
+  ASSERT_NE(right, nullptr);
+  EXPECT_EQ(first(right->strokes, 4), (Lines{"Move 9.7 1 0 0", "Draw 9.7 8 0 0", "Move 9.7 1 0 0", "Draw 9.75 1 0 0"}));
+  EXPECT_EQ(right->innerObjects, 0);
+  // Bottom: 21 ticks every 0.5 from 0, majors every 2 with 6 labels, pointing
+  // down; it starts where the left one does, so it is the one drawing along x.
+  const auto bottom = std::find_if(objects.begin(), objects.end(), [](const ListObject& object) {
+    return object.strokes.size() > 1 && object.strokes[1] == "Draw 9.7 1 0 0";
+  });
+  ASSERT_NE(bottom, objects.end());
+  EXPECT_EQ(bottom->strokes.size(), 2u + 21u * 2u);
+  EXPECT_EQ(first(bottom->strokes, 6), (Lines{"Move 2 1 0 0", "Draw 9.7 1 0 0", "Move 2 1 0 0", "Draw 2 0.95 0 0",
+                                              "Move 2.385 1 0 0", "Draw 2.385 0.97 0 0"}));
+  EXPECT_EQ(bottom->innerObjects, 6);
   // Top, pointing up.
-  EXPECT_EQ(slice(lines, 223, 5), (Lines{"BeginObject 0 0 0 0", "Move 2 8 0 0", "Draw 9.7 8 0 0",
-                                         "Move 2 8 0 0", "Draw 2 8.05 0 0"}));
-  // The second curve leaves the window through its lower edge at
-  // x' = 5.85 + 3.85 / 3.
-  EXPECT_EQ(slice(lines, 269, 5), (Lines{"BeginObject 0 0 0 2", "Move 2 2.75 0 2", "Draw 5.85 1.875 0 2",
-                                         "Draw 7.13333 1 0 2", "EndObject 0 0 0 2"}));
+  const ListObject* top = objectStartingWith(objects, "Move 2 8 0 0");
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(first(top->strokes, 4), (Lines{"Move 2 8 0 0", "Draw 9.7 8 0 0", "Move 2 8 0 0", "Draw 2 8.05 0 0"}));
+  // The titles are objects of their own, drawn in strokes.
+  EXPECT_GT(objects.size(), 2u + 4u);
 }
 
 TEST_F(SolverPlotTest, FramesThatDrawNothingLeaveNoList) {
