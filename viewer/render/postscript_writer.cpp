@@ -232,6 +232,10 @@ class PathWriter {
 
 }  // namespace
 
+PlaneMapping paperMapping(const FrameState& frame, int view) {
+  return mapViewToPaper(frame.views[static_cast<std::size_t>(view)], drawingBox(frame));
+}
+
 std::string postScriptTimeStamp(const std::tm& localTime) {
   char text[96];
   std::snprintf(text, sizeof text, "%04d/%02d/%02d.%02d:%02d:%02d", localTime.tm_year + 1900,
@@ -255,7 +259,7 @@ PostScriptStatus writePostScript(const FrameState& frame, int view, const std::f
 
   PostScriptStream out(file.stream());
   const Rect& viewBox = frame.views[static_cast<std::size_t>(view)];
-  const PlaneMapping mapping = mapViewToPaper(viewBox, drawingBox(frame));
+  const PlaneMapping mapping = paperMapping(frame, view);
   const double unit = frame.postScript.unitInPoints;
   writeHeader(out, frame, viewBox, mapping, origin);
   writePageSetup(out, unit, lineWidth);

@@ -29,6 +29,11 @@ std::string postScriptTimeStamp(const std::tm& localTime);
 // The same for the current local time.
 std::string currentPostScriptTimeStamp();
 
+// Where view `view` of the frame (an existing view) lies on the paper, in
+// file units of 0.01 point: the view fills the frame's drawing box with one
+// scale for both directions, centred, y upwards.
+PlaneMapping paperMapping(const FrameState& frame, int view);
+
 // Writes view `view` of the frame as an Encapsulated PostScript file: the
 // view is scaled into the frame's paper box, centred, with one scale for both
 // directions, and the display list is written one path per recorded object,

@@ -32,13 +32,6 @@ class StreamDisplay final : public TextDisplay {
   std::ostream& out_;
 };
 
-// The name an export proposes for a plot frame: the input's base name for the
-// file's first frame, followed by the frame's position in the file for the
-// others.
-std::string frameFileStem(const std::string& baseName, const FrameState& frame) {
-  return frame.frameNumber == 0 ? baseName : baseName + std::to_string(frame.frameNumber);
-}
-
 // Writes the display list of every frame that opened a window as
 // "<base>.list" for frame 0 and "<base><number>.list" for the others; false
 // when a file cannot be written.
@@ -78,11 +71,30 @@ bool writePostScriptFiles(const std::filesystem::path& directory, const InputPat
   return true;
 }
 
+// The display lists as text and the EPS files.
+class PostScriptPictures final : public PictureWriter {
+ public:
+  WindowHost& windows() override { return windows_; }
+
+  bool write(const std::filesystem::path& directory, const InputPaths& input,
+             const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
+    return writeDisplayLists(directory, input.inputBaseName, frames, err) &&
+           writePostScriptFiles(directory, input, settings.postscriptLineWidth, frames, err);
+  }
+
+ private:
+  MemoryWindowHost windows_;
+};
+
 }  // namespace
+
+std::string frameFileStem(const std::string& baseName, const FrameState& frame) {
+  return frame.frameNumber == 0 ? baseName : baseName + std::to_string(frame.frameNumber);
+}
 
 int runHeadlessExport(const std::filesystem::path& exportDirectory,
                       const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
-                      std::ostream& out, std::ostream& err) {
+                      PictureWriter& pictures, std::ostream& out, std::ostream& err) {
   std::error_code error;
   std::filesystem::create_directories(exportDirectory, error);
   if (error) {
@@ -103,9 +115,8 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
 
   StreamDisplay display(out);
   MessageSink messages(&display);
-  MemoryWindowHost windows;
   StrokeTextPainter text;
-  FrameRenderer drawing(windows, text, messages);
+  FrameRenderer drawing(pictures.windows(), text, messages);
   Interpreter interpreter(messages, drawing);
   InterpretRequest request;
   request.inputPath = paths.inputPath;
@@ -118,11 +129,14 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
     return 1;
   }
   out.flush();
-  const FrameList& frames = interpreter.frames();
-  const bool written =
-      writeDisplayLists(exportDirectory, paths.inputBaseName, frames, err) &&
-      writePostScriptFiles(exportDirectory, paths, settings.active.postscriptLineWidth, frames, err);
-  return written ? 0 : 1;
+  return pictures.write(exportDirectory, paths, settings.active, interpreter.frames(), err) ? 0 : 1;
+}
+
+int runHeadlessExport(const std::filesystem::path& exportDirectory,
+                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
+                      std::ostream& out, std::ostream& err) {
+  PostScriptPictures pictures;
+  return runHeadlessExport(exportDirectory, inputFile, environment, pictures, out, err);
 }
 
 }  // namespace vexplot

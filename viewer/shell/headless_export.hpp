@@ -2,20 +2,47 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 
+#include "viewer/language/frame_list.hpp"
+#include "viewer/render/drawing_device.hpp"
+#include "viewer/shell/input_paths.hpp"
 #include "viewer/windows/settings_store.hpp"
 
 namespace vexplot {
 
+// What a headless export makes of the frames of a file: where they are
+// drawn while the file is interpreted, and the pictures written afterwards.
+class PictureWriter {
+ public:
+  virtual ~PictureWriter() = default;
+
+  virtual WindowHost& windows() = 0;
+  // Writes a picture of every frame that opened its window; false, with a
+  // line on err, when one cannot be written.
+  virtual bool write(const std::filesystem::path& directory, const InputPaths& input,
+                     const ActiveSettings& settings, const FrameList& frames, std::ostream& err) = 0;
+};
+
+// The name of a frame's pictures without the extension: the input's base
+// name for the file's first frame, followed by the frame's position in the
+// file for the others.
+std::string frameFileStem(const std::string& baseName, const FrameState& frame);
+
 // Interprets a plot file without any window. The settings are read from the
 // places the environment gives, as the application reads them, and the log is
 // written where they place it. Every line that the main window's text display
-// would receive goes to out; problems with the run itself go to err. Frames
-// are drawn into memory; each frame that opened its window is written into
-// the export directory as its display list in text and as an EPS file of
-// its page, with the settings' PostScript line width. Returns the exit
-// status: 0 when the file was interpreted, 1 when it could not be opened or
-// the directory, a display list or an EPS file could not be written.
+// would receive goes to out; problems with the run itself go to err. The
+// pictures are written into the export directory. Returns the exit status: 0
+// when the file was interpreted, 1 when it could not be opened or the
+// directory or a picture could not be written.
+int runHeadlessExport(const std::filesystem::path& exportDirectory,
+                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
+                      PictureWriter& pictures, std::ostream& out, std::ostream& err);
+
+// The same with the EPS pictures: frames are drawn into memory, and each
+// frame that opened its window is written as its display list in text and as
+// an EPS file of its page, with the settings' PostScript line width.
 int runHeadlessExport(const std::filesystem::path& exportDirectory,
                       const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
                       std::ostream& out, std::ostream& err);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "viewer/shell/command_line.hpp"
-#include "viewer/shell/headless_export.hpp"
+#include "viewer/shell/picture_export.hpp"
 #include "viewer/shell/program_environment.hpp"
 #include "viewer/shell/viewer_application.hpp"
 
@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
       std::cout << vexplot::usageText();
       return 0;
     case vexplot::CommandLine::kExport:
-      return vexplot::runHeadlessExport(line.exportDirectory, line.inputFile,
-                                        vexplot::currentSettingsEnvironment(), std::cout, std::cerr);
+      return vexplot::runPictureExport(line.exportDirectory, line.inputFile,
+                                       vexplot::currentSettingsEnvironment(), line.format, std::cout,
+                                       std::cerr);
     case vexplot::CommandLine::kWindow:
       return vexplot::runViewerApplication(argc, argv);
     case vexplot::CommandLine::kUsageError:

@@ -1,0 +1,245 @@
+#include "viewer/shell/picture_export.hpp"
+
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPolygonF>
+#include <QSvgGenerator>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "viewer/render/clipping.hpp"
+#include "viewer/render/device_coordinates.hpp"
+#include "viewer/render/memory_device.hpp"
+#include "viewer/render/postscript_writer.hpp"
+#include "viewer/shell/headless_export.hpp"
+#include "viewer/windows/screen_device.hpp"
+
+namespace vexplot {
+
+namespace {
+
+// A record width that is not positive (axes, ticks, text) is drawn as the
+// default line width, as in the EPS file.
+constexpr float kDefaultLineWidth = 2.0f;
+
+struct BoundingBox {
+  DevicePoint lowerLeft;
+  DevicePoint upperRight;
+};
+
+// The page's corners on the paper, truncated as the EPS bounding box is.
+BoundingBox boundingBox(const FrameState& frame) {
+  const PlaneMapping mapping = paperMapping(frame, 0);
+  const Rect& page = frame.views[0];
+  return {toDevicePixel(mapping, {page.x0, page.y0}), toDevicePixel(mapping, {page.x1, page.y1})};
+}
+
+// Collects connected segments of one colour and width into polylines.
+class PolylinePainter {
+ public:
+  PolylinePainter(QPainter& painter, double widthScale) : painter_(painter), widthScale_(widthScale) {}
+  ~PolylinePainter() { flush(); }
+
+  void line(QPointF from, QPointF to, int colour, float width) {
+    if (!(points_.size() > 0 && points_.back() == from && colour == colour_ && width == width_)) {
+      flush();
+      points_ << from;
+      colour_ = colour;
+      width_ = width;
+    }
+    points_ << to;
+  }
+
+  void flush() {
+    if (points_.size() < 2) {
+      points_.clear();
+      return;
+    }
+    painter_.setPen(QPen(screenColour(colour_), widthScale_ * width_, Qt::SolidLine, Qt::FlatCap,
+                         Qt::MiterJoin));
+    painter_.drawPolyline(points_);
+    points_.clear();
+  }
+
+ private:
+  QPainter& painter_;
+  double widthScale_;
+  QPolygonF points_;
+  int colour_ = 0;
+  float width_ = 0.0f;
+};
+
+// The frames' pictures as their windows show them.
+class ScreenPictures final : public PictureWriter {
+ public:
+  WindowHost& windows() override { return windows_; }
+
+  bool write(const std::filesystem::path& directory, const InputPaths& input, const ActiveSettings&,
+             const FrameList& frames, std::ostream& err) override {
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      if (!frames[i].windowOpen || next >= windows_.pictures.size()) continue;
+      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frames[i]) + ".png");
+      if (!windows_.pictures[next++].save(QString::fromStdString(path.string()), "PNG")) {
+        err << "vexplotw: cannot write " << path.string() << '\n';
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  // Windows as large as asked: no screen limits them.
+  class Windows final : public ScreenWindowHost {
+   public:
+    Windows() : ScreenWindowHost(ScreenSize{}) {}
+    std::vector<QImage> pictures;
+
+   private:
+    void windowOpened(std::string_view, ScreenDevice&) override {}
+    int windowFinished(ScreenDevice& device) override {
+      pictures.push_back(device.snapshot());
+      return 0;
+    }
+  };
+  Windows windows_;
+};
+
+// Opens the painter on a PDF or SVG file of the picture's size; false when
+// the file cannot be created.
+using VectorTarget = bool (*)(QPainter& painter, std::unique_ptr<QPaintDevice>& device,
+                              const QString& path, QSizeF points);
+
+bool beginPdf(QPainter& painter, std::unique_ptr<QPaintDevice>& device, const QString& path,
+              QSizeF points) {
+  auto pdf = std::make_unique<QPdfWriter>(path);
+  pdf->setCreator("VexplotW");
+  pdf->setResolution(7200);  // one unit of the picture, 0.01 point
+  pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
+  pdf->setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+  const bool begun = painter.begin(pdf.get());
+  device = std::move(pdf);
+  return begun;
+}
+
+bool beginSvg(QPainter& painter, std::unique_ptr<QPaintDevice>& device, const QString& path,
+              QSizeF points) {
+  auto svg = std::make_unique<QSvgGenerator>();
+  svg->setFileName(path);
+  svg->setResolution(72);  // the size in points
+  svg->setSize(points.toSize());
+  svg->setViewBox(QRectF(0, 0, points.width() * 100.0, points.height() * 100.0));
+  const bool begun = painter.begin(svg.get());
+  device = std::move(svg);
+  return begun;
+}
+
+// Vector pictures replayed from the display lists.
+class VectorPictures final : public PictureWriter {
+ public:
+  VectorPictures(VectorTarget target, const char* extension) : target_(target), extension_(extension) {}
+
+  WindowHost& windows() override { return windows_; }
+
+  bool write(const std::filesystem::path& directory, const InputPaths& input,
+             const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      const FrameState& frame = frames[i];
+      if (!frame.windowOpen) continue;
+      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + extension_);
+      if (!writePicture(frame, path, settings.postscriptLineWidth)) {
+        err << "vexplotw: cannot write " << path.string() << '\n';
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool writePicture(const FrameState& frame, const std::filesystem::path& path, double lineWidth) {
+    const VectorPictureSize size = vectorPictureSize(frame);
+    QPainter painter;
+    std::unique_ptr<QPaintDevice> device;
+    if (!target_(painter, device, QString::fromStdString(path.string()),
+                 QSizeF(size.width / 100.0, size.height / 100.0))) {
+      return false;
+    }
+    paintVectorPicture(painter, frame, lineWidth);
+    return painter.end() && std::filesystem::exists(path);
+  }
+
+  VectorTarget target_;
+  const char* extension_;
+  MemoryWindowHost windows_;
+};
+
+std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::kPng: return std::make_unique<ScreenPictures>();
+    case PictureFormat::kPdf: return std::make_unique<VectorPictures>(beginPdf, ".pdf");
+    case PictureFormat::kSvg: return std::make_unique<VectorPictures>(beginSvg, ".svg");
+    case PictureFormat::kEps: break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+VectorPictureSize vectorPictureSize(const FrameState& frame) {
+  const BoundingBox box = boundingBox(frame);
+  return {static_cast<double>(box.upperRight.x - box.lowerLeft.x),
+          static_cast<double>(box.upperRight.y - box.lowerLeft.y)};
+}
+
+void paintVectorPicture(QPainter& painter, const FrameState& frame, double lineWidth) {
+  const PlaneMapping mapping = paperMapping(frame, 0);
+  const BoundingBox box = boundingBox(frame);
+  const Rect& view = frame.views[0];
+  // Paper y runs upwards from the bottom; the picture's downwards from the
+  // top of the bounding box.
+  const auto place = [&](PagePoint point) {
+    return QPointF(point.x * mapping.x.scale + mapping.x.offset - box.lowerLeft.x,
+                   box.upperRight.y - (point.y * mapping.y.scale + mapping.y.offset));
+  };
+  painter.setRenderHint(QPainter::Antialiasing);
+  PolylinePainter lines(painter, lineWidth / frame.postScript.unitInPoints);
+  PagePoint pen;
+  frame.displayList.forEach([&](const DisplayRecord& record) {
+    const PagePoint point{record.x, record.y};
+    if (record.kind == kMove) {
+      pen = point;
+    } else if (record.kind == kDraw) {
+      PagePoint from = pen;
+      PagePoint to = point;
+      pen = point;
+      if (clipSegment(view, from, to)) {
+        lines.line(place(from), place(to), record.colour,
+                   record.width > 0.0f ? record.width : kDefaultLineWidth);
+      }
+    } else {
+      lines.flush();
+    }
+  });
+}
+
+int runPictureExport(const std::filesystem::path& exportDirectory,
+                     const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
+                     PictureFormat format, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<PictureWriter> pictures = pictureWriter(format);
+  if (!pictures) return runHeadlessExport(exportDirectory, inputFile, environment, out, err);
+  // The pictures need the toolkit's drawing, but never a display.
+  std::optional<QGuiApplication> application;
+  static int argc = 1;
+  static char name[] = "vexplotw";
+  static char* argv[] = {name, nullptr};
+  if (QCoreApplication::instance() == nullptr) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application.emplace(argc, argv);
+  }
+  return runHeadlessExport(exportDirectory, inputFile, environment, *pictures, out, err);
+}
+
+}  // namespace vexplot
