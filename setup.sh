@@ -6,11 +6,13 @@ cd "$(dirname "$0")"
 
 # liblapack-dev and libboost-dev serve only as references in the tests and
 # benchmarks, clang and its runtime only for the fuzz targets, ghostscript
-# only for checking the EPS files the tests write; the solver needs nothing
-# beyond the C++ library, the viewer Qt 6 (its widgets and SVG writer).
+# only for checking the EPS files the tests write, xvfb, xauth and
+# libxcb1-dev only for the test of a real plot window; the solver needs
+# nothing beyond the C++ library, the viewer Qt 6 (its widgets and SVG
+# writer).
 PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev
           qt6-base-dev qt6-svg-dev)
-TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript)
+TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript xvfb xauth libxcb1-dev)
 
 install_missing() {
   local missing=()
@@ -36,6 +38,14 @@ case "${1:-}" in
     cp examples/ring.in build/run/
     build/bin/quelmw build/run/ring.in
     echo "Listing: build/run/ring.out   Plot file: build/run/ring.vpt"
+    # The viewer shows the plots when there is a display; without one it
+    # writes them as pictures.
+    if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+      build/bin/vexplotw build/run/ring.vpt
+    else
+      build/bin/vexplotw --export build/run/pictures --format png build/run/ring.vpt
+      echo "No display: the plots are pictures in build/run/pictures"
+    fi
     ;;
   test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
