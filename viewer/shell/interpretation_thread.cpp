@@ -49,22 +49,20 @@ class ForwardedWindows final : public ScreenWindowHost, private DrawingDevice {
   void watch(Interpreter& interpreter) { interpreter_ = &interpreter; }
 
  private:
-  // The window opens for the interpreter's current frame, the last one.
-  int currentFrameIndex() const { return static_cast<int>(interpreter_->frames().size()) - 1; }
-
+  // A window opens for the interpreter's current frame, the last one.
   void windowOpened(std::string_view title, ScreenDevice& device) override {
     throwIfStopped(stop_);
     screen_ = &device;
+    frameIndex_ = static_cast<int>(interpreter_->frames().size()) - 1;
     sinceProgress_.start();
-    emit thread_.windowOpened(currentFrameIndex(),
+    emit thread_.windowOpened(frameIndex_,
                               QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                               device.snapshot());
   }
 
   int windowFinished(ScreenDevice& device) override {
     throwIfStopped(stop_);
-    const int index = currentFrameIndex();
-    emit thread_.windowFinished(index, &interpreter_->frames()[static_cast<std::size_t>(index)],
+    emit thread_.windowFinished(frameIndex_, &interpreter_->frames()[static_cast<std::size_t>(frameIndex_)],
                                 device.snapshot());
     return 0;
   }
@@ -90,13 +88,14 @@ class ForwardedWindows final : public ScreenWindowHost, private DrawingDevice {
   void reportProgress() {
     if (sinceProgress_.elapsed() < kProgressIntervalMs) return;
     sinceProgress_.restart();
-    emit thread_.windowProgress(currentFrameIndex(), screen_->snapshot());
+    emit thread_.windowProgress(frameIndex_, screen_->snapshot());
   }
 
   InterpretationThread& thread_;
   const std::atomic<bool>& stop_;
   Interpreter* interpreter_ = nullptr;
   ScreenDevice* screen_ = nullptr;
+  int frameIndex_ = -1;  // of the frame whose window opened last
   QElapsedTimer sinceProgress_;
 };
 

@@ -58,11 +58,26 @@ void PlotSession::start(const InputPaths& input, const InterpretRequest& request
   input_ = input;
   thread_ = std::make_unique<InterpretationThread>(request, screen_);
   InterpretationThread* thread = thread_.get();
-  connect(thread, &InterpretationThread::message, this, &PlotSession::message);
-  connect(thread, &InterpretationThread::windowOpened, this, &PlotSession::windowOpened);
-  connect(thread, &InterpretationThread::windowProgress, this, &PlotSession::windowProgress);
-  connect(thread, &InterpretationThread::windowFinished, this, &PlotSession::windowFinished);
-  connect(thread, &QThread::finished, this, &PlotSession::threadFinished);
+  // What a stopped run still had on its way is dropped: its frames are gone.
+  const auto current = [this, run = ++run_] { return run == run_ && thread_ != nullptr; };
+  connect(thread, &InterpretationThread::message, this, [this, current](const QString& text) {
+    if (current()) emit message(text);
+  });
+  connect(thread, &InterpretationThread::windowOpened, this,
+          [this, current](int frameIndex, const QString& title, const QImage& picture) {
+            if (current()) addWindow(frameIndex, kPlotFrame, title, picture);
+          });
+  connect(thread, &InterpretationThread::windowProgress, this,
+          [this, current](int frameIndex, const QImage& picture) {
+            if (current()) windowProgress(frameIndex, picture);
+          });
+  connect(thread, &InterpretationThread::windowFinished, this,
+          [this, current](int frameIndex, FrameState* frame, const QImage& picture) {
+            if (current()) windowFinished(frameIndex, frame, picture);
+          });
+  connect(thread, &QThread::finished, this, [this, current] {
+    if (current()) threadFinished();
+  });
   for (PlotWindow* window : windows()) window->setFileFinished(false);
   thread->start();
 }
@@ -84,10 +99,6 @@ PlotWindow* PlotSession::addWindow(int index, FrameKind kind, const QString& tit
   return window;
 }
 
-void PlotSession::windowOpened(int frameIndex, const QString& title, const QImage& picture) {
-  addWindow(frameIndex, kPlotFrame, title, picture);
-}
-
 void PlotSession::windowProgress(int frameIndex, const QImage& picture) {
   const auto found = windows_.find(frameIndex);
   if (found != windows_.end() && found->second) found->second->showProgress(picture);
@@ -99,7 +110,6 @@ void PlotSession::windowFinished(int frameIndex, FrameState* frame, const QImage
 }
 
 void PlotSession::threadFinished() {
-  if (!thread_) return;
   thread_->wait();
   const bool opened = thread_->inputOpened();
   const bool logWritten = thread_->logWritten();

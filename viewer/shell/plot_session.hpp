@@ -63,7 +63,6 @@ class PlotSession final : public QObject {
   };
 
   PlotWindow* addWindow(int index, FrameKind kind, const QString& title, QImage picture);
-  void windowOpened(int frameIndex, const QString& title, const QImage& picture);
   void windowProgress(int frameIndex, const QImage& picture);
   void windowFinished(int frameIndex, FrameState* frame, const QImage& picture);
   void threadFinished();
@@ -80,6 +79,7 @@ class PlotSession final : public QObject {
   ScreenSize screen_;
   InputPaths input_;
   std::unique_ptr<InterpretationThread> thread_;
+  int run_ = 0;  // counts the interpretations started
   FrameList frames_;
   std::vector<int> releasedDuringRun_;
   std::map<int, std::unique_ptr<FrameState>> tables_;  // by window index
