@@ -25,14 +25,13 @@ std::string utf8(const QString& text) { return text.toStdString(); }
 MainWindow::MainWindow(LoadedSettings& settings, UserDialogs& dialogs, ScreenSize screen)
     : settings_(settings),
       dialogs_(dialogs),
-      screen_(screen),
-      view_(new MessageView(log_, this)),
+      view_(new MessageView(this)),
       session_(settings.active, dialogs, screen) {
   setWindowTitle(kCaption);
   setGeometry(0, 0, 240, 180);
   buildMenus();
   setCentralWidget(view_);
-  log_.appendText(" ");
+  view_->appendText(" ");
   connect(&session_, &PlotSession::message, this, &MainWindow::appendMessage);
   connect(&session_, &PlotSession::interpretationEnded, this, &MainWindow::interpretationEnded);
   connect(&session_, &PlotSession::showMainRequested, this, [this] {

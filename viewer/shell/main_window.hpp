@@ -13,7 +13,6 @@
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/message_view.hpp"
 #include "viewer/shell/plot_session.hpp"
-#include "viewer/shell/text_log.hpp"
 #include "viewer/windows/settings_store.hpp"
 #include "viewer/windows/user_dialogs.hpp"
 
@@ -48,7 +47,7 @@ class MainWindow final : public QMainWindow {
   QAction* action(int command) const { return actions_.at(command); }
   const ShellState& state() const { return state_; }
   PlotSession& session() { return session_; }
-  const TextLog& textLog() const { return log_; }
+  const TextLog& textLog() const { return view_->log(); }
 
   // Files dropped on the window; returns whether one was taken for
   // interpretation.
@@ -81,10 +80,8 @@ class MainWindow final : public QMainWindow {
 
   LoadedSettings& settings_;
   UserDialogs& dialogs_;
-  ScreenSize screen_;
   ShellState state_;
   InputPaths input_;
-  TextLog log_;
   MessageView* view_;
   PlotSession session_;
   std::map<int, QAction*> actions_;

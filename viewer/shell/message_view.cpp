@@ -8,7 +8,7 @@
 
 namespace vexplot {
 
-MessageView::MessageView(TextLog& log, QWidget* parent) : QAbstractScrollArea(parent), log_(log) {
+MessageView::MessageView(QWidget* parent) : QAbstractScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);

@@ -4,23 +4,22 @@
 
 #include "viewer/shell/text_log.hpp"
 
-// The main window's message display: paints the lines of a TextLog with the
-// widget's font, scrolls them with the two scroll bars, and follows the end
-// of the text as messages arrive.
+// The main window's message display: keeps the latest lines in a TextLog,
+// paints them with the widget's font, scrolls them with the two scroll bars,
+// and follows the end of the text as messages arrive.
 namespace vexplot {
 
 class MessageView final : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  explicit MessageView(TextLog& log, QWidget* parent = nullptr);
+  explicit MessageView(QWidget* parent = nullptr);
+
+  const TextLog& log() const { return log_; }
 
   // Adds a message and scrolls as the log decides (to the end when the text
   // is taller than the view).
   void appendText(std::string_view text);
-  // The height the view takes for a whole number of lines at about the
-  // height given.
-  int wholeLineHeight(int height) const { return log_.wholeLineHeight(height); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -33,7 +32,7 @@ class MessageView final : public QAbstractScrollArea {
   // The scroll bars' ranges, steps and positions follow the log.
   void syncScrollBars();
 
-  TextLog& log_;
+  TextLog log_;
   bool syncing_ = false;
 };
 

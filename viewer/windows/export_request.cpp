@@ -1,5 +1,7 @@
 #include "viewer/windows/export_request.hpp"
 
+#include "viewer/render/postscript_writer.hpp"
+
 namespace vexplot {
 
 std::string proposedExportName(FrameKind kind, std::string_view baseName, int framePosition) {
@@ -17,8 +19,8 @@ std::string proposedExportName(FrameKind kind, std::string_view baseName, int fr
 
 std::string exportResultText(int status) {
   switch (status) {
-    case kExportWritten: return "Postscript output done.";
-    case kExportOpenFailed: return "Postscript file open error.";
+    case kPostScriptWritten: return "Postscript output done.";
+    case kPostScriptOpenFailed: return "Postscript file open error.";
     default: return "Postscript file write error.";
   }
 }

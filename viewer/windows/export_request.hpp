@@ -17,14 +17,11 @@ enum FrameKind { kPlotFrame = 0, kSimplexTable = 1, kDuplexTable = 2, kUbcFontTa
 // colour table, the font's keyword for a font table.
 std::string proposedExportName(FrameKind kind, std::string_view baseName, int framePosition);
 
-// The result of an export as the writer reports it.
-enum ExportStatus { kExportWritten = 0, kExportOpenFailed = 1, kExportWriteFailed = 2,
-                    kExportBadWindow = 3 };
-
 inline constexpr const char* kExportResultCaption = "Postscript";
 
-// "Postscript output done.", "Postscript file open error." or, for any
-// other status, "Postscript file write error.".
+// The text of the result box for the writer's status: "Postscript output
+// done.", "Postscript file open error." or, for any other status,
+// "Postscript file write error.".
 std::string exportResultText(int status);
 
 // The directory part of a chosen file, with a trailing separator: where the

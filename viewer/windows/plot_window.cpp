@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -24,11 +25,12 @@ PlotWindow::PlotWindow(int index, FrameKind kind, const QString& title, QImage p
       index_(index),
       kind_(kind),
       dialogs_(dialogs),
-      scroll_(new QScrollArea(this)),
       canvas_(new PlotCanvas) {
   setWindowTitle(title);
-  scroll_->setFrameShape(QFrame::NoFrame);
-  scroll_->setWidget(canvas_);
+  // The picture scrolls once the window is made smaller than it.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(canvas_);
 
   auto* bar = new QStatusBar(this);
   for (QLabel*& part : status_) {
@@ -40,7 +42,7 @@ PlotWindow::PlotWindow(int index, FrameKind kind, const QString& title, QImage p
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(scroll_, 1);
+  layout->addWidget(scroll, 1);
   layout->addWidget(bar);
 
   connect(canvas_, &PlotCanvas::pointerMoved, this, &PlotWindow::pointerAt);

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QScrollArea>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -92,7 +91,6 @@ class PlotWindow final : public QWidget {
   FrameKind kind_;
   UserDialogs& dialogs_;
   FrameState* frame_ = nullptr;
-  QScrollArea* scroll_;
   PlotCanvas* canvas_;
   std::array<QLabel*, 4> status_{};
   bool textReadoutOn_ = true;

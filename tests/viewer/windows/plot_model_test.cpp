@@ -4,6 +4,7 @@
 
 #include "tests/viewer/windows/interpreted_frames.hpp"
 #include "viewer/windows/coordinate_readout.hpp"
+#include "viewer/render/postscript_writer.hpp"
 #include "viewer/windows/export_request.hpp"
 #include "viewer/windows/plot_interaction.hpp"
 
@@ -175,10 +176,10 @@ TEST(ExportRequest, ProposedNamesResultTextsAndTheRememberedDirectory) {
   EXPECT_EQ(proposedExportName(kSimplexTable, "", 0), "SIMPLEX");
   EXPECT_EQ(proposedExportName(kDuplexTable, "", 0), "DUPLEX");
   EXPECT_EQ(proposedExportName(kUbcFontTable, "", 0), "UBCFONT");
-  EXPECT_EQ(exportResultText(kExportWritten), "Postscript output done.");
-  EXPECT_EQ(exportResultText(kExportOpenFailed), "Postscript file open error.");
-  EXPECT_EQ(exportResultText(kExportWriteFailed), "Postscript file write error.");
-  EXPECT_EQ(exportResultText(kExportBadWindow), "Postscript file write error.");
+  EXPECT_EQ(exportResultText(kPostScriptWritten), "Postscript output done.");
+  EXPECT_EQ(exportResultText(kPostScriptOpenFailed), "Postscript file open error.");
+  EXPECT_EQ(exportResultText(kPostScriptWriteFailed), "Postscript file write error.");
+  EXPECT_EQ(exportResultText(kPostScriptNoSuchView), "Postscript file write error.");
   EXPECT_EQ(exportDirectoryOf("/home/a/plots/ring.eps"), "/home/a/plots/");
   EXPECT_EQ(exportDirectoryOf("ring.eps"), "");
 }

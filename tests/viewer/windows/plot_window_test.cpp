@@ -9,6 +9,7 @@
 
 #include "tests/viewer/windows/interpreted_frames.hpp"
 #include "tests/viewer/windows/qt_test_support.hpp"
+#include "viewer/render/postscript_writer.hpp"
 
 namespace vexplot {
 namespace {
@@ -126,7 +127,7 @@ TEST_F(PlotWindowTest, AnExportGreysEverythingButCancelAndShowMain) {
   }
   window_->choosePopupItem(kItemMagnify);
   EXPECT_EQ(window_->frame()->currentView, 0);
-  window_->exportEnded(kExportOpenFailed);
+  window_->exportEnded(kPostScriptOpenFailed);
   EXPECT_FALSE(window_->exportBusy());
   EXPECT_TRUE(enabled(kItemMagnify));
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
