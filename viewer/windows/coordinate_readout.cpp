@@ -72,8 +72,14 @@ std::string RegionOrder::dataReadout(const std::vector<CoordinateRegion>& region
     letters.push_back(static_cast<char>('a' + index));
   }
   if (first == nullptr) return {};
-  return "[" + formatDataValue(regionValue(*first, 0, point.x)) + "," +
-         formatDataValue(regionValue(*first, 1, point.y)) + " (" + letters + ")]";
+  std::string text = "[";
+  text.append(formatDataValue(regionValue(*first, 0, point.x)))
+      .append(",")
+      .append(formatDataValue(regionValue(*first, 1, point.y)))
+      .append(" (")
+      .append(letters)
+      .append(")]");
+  return text;
 }
 
 }  // namespace vexplot

@@ -94,11 +94,13 @@ void SettingsDialog::accept() {
 // returns no file shows the box of a plain cancel: captioned "GetOpen", with
 // no text.
 void SettingsDialog::browseForEditor() {
-  FileDialogRequest request;
-  request.title = "Specify editor to open log file";
-  request.filterLabel = "Text editor(*.exe)";
-  request.patterns = "*";  // programs carry no extension here
-  request.initialFile = editor_->text().toStdString();
+  // Programs carry no extension here: every file is offered.
+  const FileDialogRequest request{.title = "Specify editor to open log file",
+                                  .filterLabel = "Text editor(*.exe)",
+                                  .patterns = "*",
+                                  .directory = {},
+                                  .initialFile = editor_->text().toStdString(),
+                                  .defaultSuffix = {}};
   const std::optional<std::string> chosen = dialogs_.chooseFileToOpen(this, request);
   if (!chosen) {
     dialogs_.inform(this, "GetOpen", "");
