@@ -229,11 +229,13 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   }
 }
 
+// The drop is taken at once; its questions and boxes come after the drag has
+// ended.
 void MainWindow::dropEvent(QDropEvent* event) {
   std::vector<std::filesystem::path> files;
   for (const QUrl& url : event->mimeData()->urls()) files.emplace_back(utf8(url.toLocalFile()));
   event->acceptProposedAction();
-  acceptDrop(files);
+  QTimer::singleShot(0, this, [this, files] { acceptDrop(files); });
 }
 
 // The plots close first; then the settings are saved with the window's
