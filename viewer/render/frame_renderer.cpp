@@ -86,9 +86,9 @@ int FrameRenderer::drawPendingAxes(FrameState& frame) {
     if (code != kDone) return code;
     code = guarded([&] {
       DrawingLayer layer = layerFor(frame);
-      const AxisSpec spec = sideAxis(frame, side);
+      const AxisSpec sideSpec = sideAxis(frame, side);
       return drawObject(layer, 0.0f, [&] {
-        return drawAxis(layer, text_, spec, frame.tickPositions[axis]);
+        return drawAxis(layer, text_, sideSpec, frame.tickPositions[axis]);
       });
     });
     if (code != kDone) return code;
