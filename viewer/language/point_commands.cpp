@@ -168,34 +168,35 @@ constexpr std::array<OperandWord, 5> kPlotOwnWords{
 
 constexpr auto kJoinWords = withColourNames(kTextureWords);
 constexpr auto kJoinMarks = withColourMarks(kTextureMarks);
-constexpr std::array<OperandWord, 13> kJoinOwnWords{{{Role::kTexture, kSolid},
-                                                     {Role::kTexture, kDash},
-                                                     {Role::kTexture, kDash},
-                                                     {Role::kTexture, kDash},
-                                                     {Role::kTexture, kDotDash},
-                                                     {Role::kTexture, kDot},
-                                                     {Role::kTexture, kDot},
-                                                     {Role::kTexture, kPatterned},
-                                                     {Role::kText},
-                                                     {Role::kFirstPoint},
-                                                     {Role::kLastPoint},
-                                                     {Role::kNothing},
-                                                     {Role::kNothing}}};
+// The eight texture words SOLID, DASH, DASHES, DASHED, DOTDASH, DOT, DOTS and
+// PATTERNED, shared by JOIN and HISTOGRAM.
+constexpr std::array<OperandWord, 8> kTextureOperands{{{Role::kTexture, kSolid},
+                                                       {Role::kTexture, kDash},
+                                                       {Role::kTexture, kDash},
+                                                       {Role::kTexture, kDash},
+                                                       {Role::kTexture, kDotDash},
+                                                       {Role::kTexture, kDot},
+                                                       {Role::kTexture, kDot},
+                                                       {Role::kTexture, kPatterned}}};
+
+// The texture words followed by a command's further words.
+template <std::size_t N>
+constexpr std::array<OperandWord, 8 + N> afterTextures(const std::array<OperandWord, N>& more) {
+  std::array<OperandWord, 8 + N> words{};
+  for (std::size_t i = 0; i < 8; ++i) words[i] = kTextureOperands[i];
+  for (std::size_t i = 0; i < N; ++i) words[8 + i] = more[i];
+  return words;
+}
+
+constexpr auto kJoinOwnWords = afterTextures(std::array<OperandWord, 5>{
+    {{Role::kText}, {Role::kFirstPoint}, {Role::kLastPoint}, {Role::kNothing}, {Role::kNothing}}});
 
 constexpr auto kHistogramWords = withColourNames(std::array<std::string_view, 10>{
     "SOLID", "DASH", "DASHES", "DASHED", "DOTDASH", "DOT", "DOTS", "PATTERNED", "POINTS", "TO"});
 constexpr auto kHistogramMarks =
     withColourMarks(std::array<unsigned char, 10>{0, 0, 1, 1, 0, 0, 1, 0, 0, 0});
-constexpr std::array<OperandWord, 10> kHistogramOwnWords{{{Role::kTexture, kSolid},
-                                                          {Role::kTexture, kDash},
-                                                          {Role::kTexture, kDash},
-                                                          {Role::kTexture, kDash},
-                                                          {Role::kTexture, kDotDash},
-                                                          {Role::kTexture, kDot},
-                                                          {Role::kTexture, kDot},
-                                                          {Role::kTexture, kPatterned},
-                                                          {Role::kFirstPoint},
-                                                          {Role::kLastPoint}}};
+constexpr auto kHistogramOwnWords =
+    afterTextures(std::array<OperandWord, 2>{{{Role::kFirstPoint}, {Role::kLastPoint}}});
 
 constexpr std::array<std::string_view, 3> kListWords{"POINTS", "FROM", "TO"};
 constexpr std::array<OperandWord, 3> kListOwnWords{
