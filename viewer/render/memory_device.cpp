@@ -5,11 +5,12 @@
 namespace vexplot {
 
 void MemoryDevice::drawPolyline(std::span<const DevicePoint> points, int colour, int penWidth) {
+  if (keeping_ == Keeping::kNothing) return;
   polylines_.push_back({{points.begin(), points.end()}, colour, penWidth});
 }
 
 void MemoryDevice::fillRect(DevicePoint topLeft, DevicePoint bottomRight, int colour, int hatch) {
-  fills_.push_back({topLeft, bottomRight, colour, hatch});
+  if (keeping_ == Keeping::kEverything) fills_.push_back({topLeft, bottomRight, colour, hatch});
 }
 
 DrawingDevice* MemoryWindowHost::openWindow(int width, int height, std::string_view title,
@@ -18,7 +19,8 @@ DrawingDevice* MemoryWindowHost::openWindow(int width, int height, std::string_v
   if (!windows_.empty()) windows_.back().finished = true;
   windows_.push_back({std::string(title),
                       std::make_unique<MemoryDevice>(std::min(width, screenWidth_),
-                                                     std::min(height, screenHeight_), backgroundColour),
+                                                     std::min(height, screenHeight_), backgroundColour,
+                                                     keeping_),
                       false});
   return windows_.back().device.get();
 }

@@ -10,9 +10,12 @@
 namespace vexplot {
 
 // A drawing area that keeps what is drawn on it, for running the viewer
-// without a screen.
+// without a screen. An export that needs only the display lists keeps
+// nothing: a large frame would otherwise hold every segment twice.
 class MemoryDevice final : public DrawingDevice {
  public:
+  enum class Keeping { kEverything, kNothing };
+
   struct Polyline {
     std::vector<DevicePoint> points;
     int colour;
@@ -25,8 +28,8 @@ class MemoryDevice final : public DrawingDevice {
     int hatch;
   };
 
-  MemoryDevice(int width, int height, int backgroundColour)
-      : width_(width), height_(height), background_(backgroundColour) {}
+  MemoryDevice(int width, int height, int backgroundColour, Keeping keeping = Keeping::kEverything)
+      : width_(width), height_(height), background_(backgroundColour), keeping_(keeping) {}
 
   int width() const override { return width_; }
   int height() const override { return height_; }
@@ -43,6 +46,7 @@ class MemoryDevice final : public DrawingDevice {
   int width_;
   int height_;
   int background_;
+  Keeping keeping_;
   std::vector<Polyline> polylines_;
   std::vector<Fill> fills_;
   int clears_ = 0;
@@ -58,8 +62,10 @@ class MemoryWindowHost final : public WindowHost {
     bool finished = false;
   };
 
-  explicit MemoryWindowHost(int screenWidth = INT_MAX, int screenHeight = INT_MAX)
-      : screenWidth_(screenWidth), screenHeight_(screenHeight) {}
+  explicit MemoryWindowHost(int screenWidth = INT_MAX, int screenHeight = INT_MAX,
+                            MemoryDevice::Keeping keeping = MemoryDevice::Keeping::kEverything)
+      : screenWidth_(screenWidth), screenHeight_(screenHeight), keeping_(keeping) {}
+  explicit MemoryWindowHost(MemoryDevice::Keeping keeping) : MemoryWindowHost(INT_MAX, INT_MAX, keeping) {}
 
   DrawingDevice* openWindow(int width, int height, std::string_view title,
                             int backgroundColour) override;
@@ -72,6 +78,7 @@ class MemoryWindowHost final : public WindowHost {
  private:
   int screenWidth_;
   int screenHeight_;
+  MemoryDevice::Keeping keeping_;
   bool refuse_ = false;
   std::vector<Window> windows_;
 };

@@ -11,6 +11,7 @@ std::optional<PictureFormat> pictureFormat(std::string_view name) {
   if (name == "png") return PictureFormat::kPng;
   if (name == "pdf") return PictureFormat::kPdf;
   if (name == "svg") return PictureFormat::kSvg;
+  if (name == "list") return PictureFormat::kDisplayList;
   return std::nullopt;
 }
 
@@ -53,7 +54,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
 
 std::string_view usageText() {
   return "Usage: vexplotw [FILE]\n"
-         "       vexplotw --export DIR [--format eps|png|pdf|svg] FILE\n"
+         "       vexplotw --export DIR [--format eps|png|pdf|svg|list] FILE\n"
          "       vexplotw --help\n"
          "\n"
          "  FILE               open the viewer's window and show the plot file FILE\n"
@@ -64,7 +65,8 @@ std::string_view usageText() {
          "                     file vexplot.ini is read and the log file vexplot.log\n"
          "                     written as the viewer does\n"
          "  --format NAME      the pictures' format: eps (the default), png (as the\n"
-         "                     window shows the frame), pdf or svg\n"
+         "                     window shows the frame), pdf, svg, or list (each\n"
+         "                     frame's display list in text, a record per line)\n"
          "  --help             print this text\n";
 }
 

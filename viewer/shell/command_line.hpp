@@ -7,7 +7,7 @@
 namespace vexplot {
 
 // The kinds of picture the headless export writes.
-enum class PictureFormat { kEps, kPng, kPdf, kSvg };
+enum class PictureFormat { kEps, kPng, kPdf, kSvg, kDisplayList };
 
 // What the program was asked to do on its command line.
 struct CommandLine {
@@ -19,7 +19,7 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name: "--help"; "--export DIR FILE"
-// with an optional "--format eps|png|pdf|svg" among them; or, for the
+// with an optional "--format eps|png|pdf|svg|list" among them; or, for the
 // window, nothing or the plot file (whose words the window takes itself).
 // Any other argument that starts with "--" is a usage error.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);

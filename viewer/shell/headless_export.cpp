@@ -1,6 +1,7 @@
 #include "viewer/shell/headless_export.hpp"
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -32,58 +33,58 @@ class StreamDisplay final : public TextDisplay {
   std::ostream& out_;
 };
 
-// Writes the display list of every frame that opened a window as
-// "<base>.list" for frame 0 and "<base><number>.list" for the others; false
-// when a file cannot be written.
-bool writeDisplayLists(const std::filesystem::path& directory, const std::string& baseName,
-                       const FrameList& frames, std::ostream& err) {
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    const FrameState& frame = frames[i];
-    if (!frame.windowOpen) continue;
-    const std::filesystem::path path = directory / (frameFileStem(baseName, frame) + ".list");
-    std::ofstream file(path, std::ios::binary);
-    writeDisplayList(file, frame.displayList);
-    if (!file.flush()) {
-      err << "vexplotw: cannot write " << path.string() << '\n';
-      return false;
-    }
-  }
-  return true;
-}
+// Every frame that opened its window as its display list in text,
+// "<stem>.list".
+class DisplayListPictures final : public PictureWriter {
+ public:
+  WindowHost& windows() override { return windows_; }
 
-// Writes every frame that opened its window as "<stem>.eps", its whole page
-// as the window first shows it. The header's window index counts the windows
-// of the file; false when a file cannot be written.
-bool writePostScriptFiles(const std::filesystem::path& directory, const InputPaths& paths,
-                          double lineWidth, const FrameList& frames, std::ostream& err) {
-  PostScriptOrigin origin{paths.inputDirectory, paths.inputPath.filename().string(), 0,
-                          currentPostScriptTimeStamp()};
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    const FrameState& frame = frames[i];
-    if (!frame.windowOpen) continue;
-    const std::filesystem::path path = directory / (frameFileStem(paths.inputBaseName, frame) + ".eps");
-    if (writePostScript(frame, 0, path, lineWidth, origin) != kPostScriptWritten) {
-      err << "vexplotw: cannot write " << path.string() << '\n';
-      return false;
+  bool write(const std::filesystem::path& directory, const InputPaths& input, const ActiveSettings&,
+             const FrameList& frames, std::ostream& err) override {
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      const FrameState& frame = frames[i];
+      if (!frame.windowOpen) continue;
+      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + ".list");
+      std::ofstream file(path, std::ios::binary);
+      writeDisplayList(file, frame.displayList);
+      if (!file.flush()) {
+        err << "vexplotw: cannot write " << path.string() << '\n';
+        return false;
+      }
     }
-    ++origin.windowIndex;
+    return true;
   }
-  return true;
-}
 
-// The display lists as text and the EPS files.
-class PostScriptPictures final : public PictureWriter {
+ private:
+  MemoryWindowHost windows_{MemoryDevice::Keeping::kNothing};  // only the display lists count
+};
+
+// Every frame that opened its window as "<stem>.eps", its whole page as the
+// window first shows it, with the settings' PostScript line width. The
+// header's window index counts the windows of the file.
+class EpsPictures final : public PictureWriter {
  public:
   WindowHost& windows() override { return windows_; }
 
   bool write(const std::filesystem::path& directory, const InputPaths& input,
              const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
-    return writeDisplayLists(directory, input.inputBaseName, frames, err) &&
-           writePostScriptFiles(directory, input, settings.postscriptLineWidth, frames, err);
+    PostScriptOrigin origin{input.inputDirectory, input.inputPath.filename().string(), 0,
+                            currentPostScriptTimeStamp()};
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      const FrameState& frame = frames[i];
+      if (!frame.windowOpen) continue;
+      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + ".eps");
+      if (writePostScript(frame, 0, path, settings.postscriptLineWidth, origin) != kPostScriptWritten) {
+        err << "vexplotw: cannot write " << path.string() << '\n';
+        return false;
+      }
+      ++origin.windowIndex;
+    }
+    return true;
   }
 
  private:
-  MemoryWindowHost windows_;
+  MemoryWindowHost windows_{MemoryDevice::Keeping::kNothing};  // only the display lists count
 };
 
 }  // namespace
@@ -132,11 +133,8 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
   return pictures.write(exportDirectory, paths, settings.active, interpreter.frames(), err) ? 0 : 1;
 }
 
-int runHeadlessExport(const std::filesystem::path& exportDirectory,
-                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
-                      std::ostream& out, std::ostream& err) {
-  PostScriptPictures pictures;
-  return runHeadlessExport(exportDirectory, inputFile, environment, pictures, out, err);
-}
+std::unique_ptr<PictureWriter> epsPictures() { return std::make_unique<EpsPictures>(); }
+
+std::unique_ptr<PictureWriter> displayListPictures() { return std::make_unique<DisplayListPictures>(); }
 
 }  // namespace vexplot

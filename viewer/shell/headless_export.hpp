@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -40,11 +41,11 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
                       const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
                       PictureWriter& pictures, std::ostream& out, std::ostream& err);
 
-// The same with the EPS pictures: frames are drawn into memory, and each
-// frame that opened its window is written as its display list in text and as
-// an EPS file of its page, with the settings' PostScript line width.
-int runHeadlessExport(const std::filesystem::path& exportDirectory,
-                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
-                      std::ostream& out, std::ostream& err);
+// The pictures that need no toolkit. The frames are drawn nowhere: each
+// frame that opened its window is written from its display list, as an EPS
+// file of its page with the settings' PostScript line width, or as the
+// display list in text ("<stem>.list", one record per line).
+std::unique_ptr<PictureWriter> epsPictures();
+std::unique_ptr<PictureWriter> displayListPictures();
 
 }  // namespace vexplot

@@ -181,9 +181,15 @@ std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format) {
     case PictureFormat::kPng: return std::make_unique<ScreenPictures>();
     case PictureFormat::kPdf: return std::make_unique<VectorPictures>(beginPdf, ".pdf");
     case PictureFormat::kSvg: return std::make_unique<VectorPictures>(beginSvg, ".svg");
-    case PictureFormat::kEps: break;
+    case PictureFormat::kEps: return epsPictures();
+    case PictureFormat::kDisplayList: return displayListPictures();
   }
   return nullptr;
+}
+
+// The formats drawn by the toolkit's painter.
+bool needsToolkit(PictureFormat format) {
+  return format == PictureFormat::kPng || format == PictureFormat::kPdf || format == PictureFormat::kSvg;
 }
 
 }  // namespace
@@ -229,13 +235,12 @@ int runPictureExport(const std::filesystem::path& exportDirectory,
                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
                      PictureFormat format, std::ostream& out, std::ostream& err) {
   const std::unique_ptr<PictureWriter> pictures = pictureWriter(format);
-  if (!pictures) return runHeadlessExport(exportDirectory, inputFile, environment, out, err);
-  // The pictures need the toolkit's drawing, but never a display.
+  // The toolkit's pictures need its drawing, but never a display.
   std::optional<QGuiApplication> application;
   static int argc = 1;
   static char name[] = "vexplotw";
   static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance() == nullptr) {
+  if (needsToolkit(format) && QCoreApplication::instance() == nullptr) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application.emplace(argc, argv);
   }

@@ -26,8 +26,8 @@ VectorPictureSize vectorPictureSize(const FrameState& frame);
 // wide for a line of width 1.
 void paintVectorPicture(QPainter& painter, const FrameState& frame, double lineWidth);
 
-// The headless export in any format, without a display: EPS as
-// runHeadlessExport writes it; PNG drawn through the screen device at the
+// The headless export in any format, without a display: EPS and display
+// lists in text as epsPictures and displayListPictures write them; PNG drawn through the screen device at the
 // window's pixel size, as a window shows the frame; PDF and SVG as vector
 // pictures of the EPS geometry.
 int runPictureExport(const std::filesystem::path& exportDirectory,

@@ -33,7 +33,7 @@ class SolverPlotTest : public ::testing::Test {
   // The exit status of the program; its standard output in output.
   int exportFile(const fs::path& input, std::string& output) {
     const std::string command = "XDG_CONFIG_HOME='" + (directory_ / "config").string() + "' " +
-                                VEXPLOTW_PROGRAM + " --export '" + (directory_ / "out").string() + "' '" +
+                                VEXPLOTW_PROGRAM + " --format list --export '" + (directory_ / "out").string() + "' '" +
                                 input.string() + "' 2>/dev/null";
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return -1;

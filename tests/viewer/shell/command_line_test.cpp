@@ -27,6 +27,7 @@ TEST(CommandLine, FormatNamesThePicturesWhereverItStands) {
   EXPECT_EQ(parse({"--format", "svg", "--export", "d", "f"}).format, PictureFormat::kSvg);
   EXPECT_EQ(parse({"--export", "d", "f", "--format", "pdf"}).format, PictureFormat::kPdf);
   EXPECT_EQ(parse({"--export", "d", "--format", "eps", "f"}).format, PictureFormat::kEps);
+  EXPECT_EQ(parse({"--export", "d", "--format", "list", "f"}).format, PictureFormat::kDisplayList);
 }
 
 TEST(CommandLine, NothingOrAFileOpensTheWindow) {

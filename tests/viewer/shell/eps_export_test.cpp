@@ -79,7 +79,8 @@ TEST_F(EpsExportTest, EveryFrameThatOpenedItsWindowBecomesAnEpsFile) {
                           "NEWFRAME\nSET LIMIT X 0 1 Y 0 1\n0 0\n1 1\nJOIN 1\n";
   const SettingsEnvironment environment{directory_ / "bin", directory_ / "config", false};
   std::ostringstream out, err;
-  ASSERT_EQ(runHeadlessExport(directory_ / "out", input, environment, out, err), 0) << err.str();
+  ASSERT_EQ(runHeadlessExport(directory_ / "out", input, environment, *epsPictures(), out, err), 0)
+      << err.str();
 
   EXPECT_EQ(filesWithExtension(directory_ / "out", ".eps"),
             (std::set<std::string>{"odd\tname.eps", "odd\tname2.eps"}));
@@ -111,7 +112,7 @@ TEST_F(EpsExportTest, SolverPlotFilesExportAsValidEps) {
     ASSERT_EQ(std::system(viewer.c_str()), 0);
 
     const std::set<std::string> eps = filesWithExtension(run / "eps", ".eps");
-    EXPECT_EQ(eps.size(), filesWithExtension(run / "eps", ".list").size());
+    EXPECT_TRUE(filesWithExtension(run / "eps", ".list").empty());
     EXPECT_EQ(eps.count(std::string(example) + ".eps"), 1u);
     EXPECT_EQ(eps.count(std::string(example) + "1.eps"), 1u);
     for (const std::string& name : eps) expectValidEps(run / "eps" / name);

@@ -47,7 +47,7 @@ class HeadlessExportTest : public ::testing::Test {
 
   // Runs with a program directory and a configuration root of the test's own.
   int run(const fs::path& exportDirectory, const fs::path& input) {
-    return runHeadlessExport(exportDirectory, input, environment_, out_, err_);
+    return runHeadlessExport(exportDirectory, input, environment_, *epsPictures(), out_, err_);
   }
 
   fs::path directory_;
