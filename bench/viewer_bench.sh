@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 vexplotw=$build/bin/vexplotw
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 
 python3 - "$work" <<'PY'
 import math, sys

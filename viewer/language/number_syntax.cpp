@@ -90,11 +90,4 @@ double parseNumber(std::string_view text, int& error) {
   return result;
 }
 
-int truncateToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-  return static_cast<int>(value);
-}
-
 }  // namespace vexplot

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+#include <cmath>
 #include <string_view>
 
 namespace vexplot {
@@ -18,6 +20,12 @@ int parseInteger(std::string_view text, int& error);
 
 // Cuts a double to a whole number toward zero, saturating at the limits of int
 // (NaN gives 0), so that no value of a plot file makes the conversion undefined.
-int truncateToInt(double value);
+// Inline: every drawn point passes through it.
+inline int truncateToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
 
 }  // namespace vexplot

@@ -11,7 +11,9 @@ namespace vexplot {
 // The data points of a frame: columnCount values per point in the order of the
 // frame's numeric columns, and each point's own symbol ({0, 0}: none).
 struct PointSet {
-  // Room for points grows by this many at a time.
+  // Room for points comes in blocks of this many. It grows by at least a
+  // block and at least half of what it was, so that filling a large set
+  // copies each point a few times only.
   static constexpr std::size_t kGrowthStep = 1024;
 
   explicit PointSet(int columns) : columnCount(columns) {}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
@@ -78,6 +79,22 @@ class PostScriptStream {
     va_start(arguments, format);
     ok_ = std::vfprintf(file_, format, arguments) >= 0 && std::fputc('\n', file_) != EOF;
     va_end(arguments);
+  }
+
+  // "x y m" or "x y l", the bulk of every file, without the general
+  // formatter.
+  void pathPoint(DevicePoint point, char pathOperator) {
+    if (!ok_) return;
+    constexpr std::ptrdiff_t kIntWidth = 11;  // "-2147483648"
+    std::array<char, 2 * kIntWidth + 4> line;
+    char* end = std::to_chars(line.data(), line.data() + kIntWidth, point.x).ptr;
+    *end++ = ' ';
+    end = std::to_chars(end, end + kIntWidth, point.y).ptr;
+    *end++ = ' ';
+    *end++ = pathOperator;
+    *end++ = '\n';
+    const auto length = static_cast<std::size_t>(end - line.data());
+    ok_ = std::fwrite(line.data(), 1, length, file_) == length;
   }
 
   bool ok() const { return ok_; }
@@ -209,8 +226,8 @@ class PathWriter {
     }
     const DevicePoint start = toPaper(mapping_, from);
     const DevicePoint end = toPaper(mapping_, to);
-    if (start != lastPoint_) out_.format("%d %d m", start.x, start.y);
-    out_.format("%d %d l", end.x, end.y);
+    if (start != lastPoint_) out_.pathPoint(start, 'm');
+    out_.pathPoint(end, 'l');
     lastPoint_ = end;
     lastWidth_ = width;
     lastColour_ = record.colour;

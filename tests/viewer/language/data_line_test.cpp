@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "tests/viewer/language/plot_file_fixture.hpp"
+#include "viewer/language/point_set.hpp"
 
 namespace vexplot {
 namespace {
@@ -80,6 +82,25 @@ TEST_F(DataLineTest, PointRoomGrowsByBlocksOf1024) {
   EXPECT_EQ(points().count(), 1025u);
   EXPECT_EQ(points().capacity(), 2048u);
   EXPECT_EQ(points().value(1024, 0), 1024.0);
+}
+
+// A large set is copied a few times while it fills, not once per block.
+TEST(PointSetRoom, GrowsInWholeBlocksByHalfItsSize) {
+  PointSet points(2);
+  const std::array<double, 2> row{1.0, 2.0};
+  int enlargements = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const std::size_t before = points.capacity();
+    points.append(row, SymbolCode{});
+    if (points.capacity() != before) {
+      ++enlargements;
+      EXPECT_EQ(points.capacity() % PointSet::kGrowthStep, 0u);
+      EXPECT_GE(points.capacity(), before + before / 2);
+    }
+  }
+  EXPECT_EQ(points.count(), 200000u);
+  EXPECT_LT(enlargements, 20);
+  EXPECT_EQ(points.value(199999, 1), 2.0);
 }
 
 TEST_F(DataLineTest, ReaderFailureInsideALineEndsTheFile) {
