@@ -12,6 +12,12 @@
 // image, drawn with the palette's colours, pixel for pixel as the drawing
 // layer computes it (no smoothing). Images may be drawn on any thread; each
 // belongs to one thread at a time.
+//
+// Lines of the thin pens (width 0 and 1) are set pixel by pixel, as the
+// window system draws them: from the start pixel up to the end pixel, which
+// is left out (the drawing layer paints a segment's end by a one-pixel line
+// after it). A curve's many short segments cost so a fraction of a call of
+// the toolkit each.
 namespace vexplot {
 
 QColor screenColour(int colourIndex);
@@ -35,7 +41,15 @@ class ScreenDevice final : public DrawingDevice {
   QImage snapshot() const { return image_.copy(); }
 
  private:
+  // Lines whose ends lie this far outside the image at most are set pixel
+  // by pixel; longer ones are clipped by the toolkit first.
+  static constexpr int kNearMargin = 4096;
+
+  void drawThinLine(DevicePoint from, DevicePoint to, QRgb colour);
+
   QImage image_;
+  uchar* pixels_ = nullptr;  // the image's memory, drawn on by the painter as well
+  qsizetype bytesPerLine_ = 0;
   QPainter painter_;
   int background_;
 };
