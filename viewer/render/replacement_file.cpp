@@ -36,8 +36,12 @@ int createTemporaryBeside(const fs::path& target, fs::path& temporary) {
   constexpr int kTries = 16;
   std::random_device random;
   for (int i = 0; i < kTries; ++i) {
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(random());
     temporary = target;
-    temporary.replace_filename("." + target.filename().string() + "." + std::to_string(random()));
+    temporary.replace_filename(name);
     const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor >= 0 || errno != EEXIST) return descriptor;
   }
@@ -93,6 +97,12 @@ void ReplacementFile::discard() {
   stream_ = nullptr;
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
   temporary_.clear();
+}
+
+bool replaceFileWith(const fs::path& target, std::string_view bytes) {
+  ReplacementFile file(target);
+  return file.stream() != nullptr &&
+         std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) == bytes.size() && file.commit();
 }
 
 }  // namespace vexplot

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 namespace vexplot {
 
@@ -33,5 +34,9 @@ class ReplacementFile {
   std::filesystem::path temporary_;  // empty when writing in place
   std::FILE* stream_ = nullptr;
 };
+
+// Replaces the target with the bytes, as a committed ReplacementFile does;
+// false, the target left as it was, when any step fails.
+bool replaceFileWith(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace vexplot

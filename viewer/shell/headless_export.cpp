@@ -1,7 +1,7 @@
 #include "viewer/shell/headless_export.hpp"
 
-#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -12,6 +12,7 @@
 #include "viewer/render/frame_renderer.hpp"
 #include "viewer/render/memory_device.hpp"
 #include "viewer/render/postscript_writer.hpp"
+#include "viewer/render/replacement_file.hpp"
 #include "viewer/render/stroke_text.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/text_log.hpp"
@@ -45,9 +46,9 @@ class DisplayListPictures final : public PictureWriter {
       const FrameState& frame = frames[i];
       if (!frame.windowOpen) continue;
       const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + ".list");
-      std::ofstream file(path, std::ios::binary);
-      writeDisplayList(file, frame.displayList);
-      if (!file.flush()) {
+      std::ostringstream text;
+      writeDisplayList(text, frame.displayList);
+      if (!replaceFileWith(path, text.view())) {
         err << "vexplotw: cannot write " << path.string() << '\n';
         return false;
       }

@@ -1,5 +1,7 @@
 #include "viewer/shell/picture_export.hpp"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
@@ -14,6 +16,7 @@
 #include "viewer/render/device_coordinates.hpp"
 #include "viewer/render/memory_device.hpp"
 #include "viewer/render/postscript_writer.hpp"
+#include "viewer/render/replacement_file.hpp"
 #include "viewer/shell/headless_export.hpp"
 #include "viewer/windows/screen_device.hpp"
 
@@ -72,6 +75,20 @@ class PolylinePainter {
   float width_ = 0.0f;
 };
 
+// Writes a picture made in memory; false, an older file of the name kept,
+// when it cannot be written whole.
+bool writePictureFile(const std::filesystem::path& path, const std::optional<QByteArray>& bytes) {
+  return bytes && replaceFileWith(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+}
+
+std::optional<QByteArray> pngBytes(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer output(&bytes);
+  output.open(QIODevice::WriteOnly);
+  if (!picture.save(&output, "PNG")) return std::nullopt;
+  return bytes;
+}
+
 // The frames' pictures as their windows show them.
 class ScreenPictures final : public PictureWriter {
  public:
@@ -83,7 +100,7 @@ class ScreenPictures final : public PictureWriter {
     for (std::size_t i = 0; i < frames.size(); ++i) {
       if (!frames[i].windowOpen || next >= windows_.pictures.size()) continue;
       const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frames[i]) + ".png");
-      if (!windows_.pictures[next++].save(QString::fromStdString(path.string()), "PNG")) {
+      if (!writePictureFile(path, pngBytes(windows_.pictures[next++]))) {
         err << "vexplotw: cannot write " << path.string() << '\n';
         return false;
       }
@@ -108,14 +125,14 @@ class ScreenPictures final : public PictureWriter {
   Windows windows_;
 };
 
-// Opens the painter on a PDF or SVG file of the picture's size; false when
-// the file cannot be created.
+// Opens the painter on a PDF or SVG document of the picture's size, written
+// to the output; false when it cannot begin.
 using VectorTarget = bool (*)(QPainter& painter, std::unique_ptr<QPaintDevice>& device,
-                              const QString& path, QSizeF points);
+                              QIODevice& output, QSizeF points);
 
-bool beginPdf(QPainter& painter, std::unique_ptr<QPaintDevice>& device, const QString& path,
+bool beginPdf(QPainter& painter, std::unique_ptr<QPaintDevice>& device, QIODevice& output,
               QSizeF points) {
-  auto pdf = std::make_unique<QPdfWriter>(path);
+  auto pdf = std::make_unique<QPdfWriter>(&output);
   pdf->setCreator("VexplotW");
   pdf->setResolution(7200);  // one unit of the picture, 0.01 point
   pdf->setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -125,10 +142,10 @@ bool beginPdf(QPainter& painter, std::unique_ptr<QPaintDevice>& device, const QS
   return begun;
 }
 
-bool beginSvg(QPainter& painter, std::unique_ptr<QPaintDevice>& device, const QString& path,
+bool beginSvg(QPainter& painter, std::unique_ptr<QPaintDevice>& device, QIODevice& output,
               QSizeF points) {
   auto svg = std::make_unique<QSvgGenerator>();
-  svg->setFileName(path);
+  svg->setOutputDevice(&output);
   svg->setResolution(72);  // the size in points
   svg->setSize(points.toSize());
   svg->setViewBox(QRectF(0, 0, points.width() * 100.0, points.height() * 100.0));
@@ -150,7 +167,7 @@ class VectorPictures final : public PictureWriter {
       const FrameState& frame = frames[i];
       if (!frame.windowOpen) continue;
       const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + extension_);
-      if (!writePicture(frame, path, settings.postscriptLineWidth)) {
+      if (!writePictureFile(path, vectorPicture(frame, settings.postscriptLineWidth))) {
         err << "vexplotw: cannot write " << path.string() << '\n';
         return false;
       }
@@ -159,16 +176,21 @@ class VectorPictures final : public PictureWriter {
   }
 
  private:
-  bool writePicture(const FrameState& frame, const std::filesystem::path& path, double lineWidth) {
+  // The document in memory, so that the file is written only whole.
+  std::optional<QByteArray> vectorPicture(const FrameState& frame, double lineWidth) {
     const VectorPictureSize size = vectorPictureSize(frame);
+    QByteArray bytes;
+    QBuffer output(&bytes);
+    output.open(QIODevice::WriteOnly);
     QPainter painter;
     std::unique_ptr<QPaintDevice> device;
-    if (!target_(painter, device, QString::fromStdString(path.string()),
-                 QSizeF(size.width / 100.0, size.height / 100.0))) {
-      return false;
+    if (!target_(painter, device, output, QSizeF(size.width / 100.0, size.height / 100.0))) {
+      return std::nullopt;
     }
     paintVectorPicture(painter, frame, lineWidth);
-    return painter.end() && std::filesystem::exists(path);
+    if (!painter.end()) return std::nullopt;
+    device.reset();
+    return bytes;
   }
 
   VectorTarget target_;

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "tests/viewer/render/ghostscript_check.hpp"
@@ -116,6 +118,32 @@ TEST_F(EpsExportTest, SolverPlotFilesExportAsValidEps) {
     EXPECT_EQ(eps.count(std::string(example) + ".eps"), 1u);
     EXPECT_EQ(eps.count(std::string(example) + "1.eps"), 1u);
     for (const std::string& name : eps) expectValidEps(run / "eps" / name);
+  }
+}
+
+// A disk that fills up during the export (the file size limit of the
+// program, with the signal it would raise ignored) fails it, whatever the
+// format, and an older picture of the same name stays whole: pictures are
+// written under a temporary name and renamed only when complete.
+TEST_F(EpsExportTest, FullDiskKeepsOlderPicturesOfEveryFormat) {
+  const fs::path input = directory_ / "curve.vpx";
+  std::ofstream(input) << "SET LIMIT X 0 1 Y 0 1\n0 0\n1 1\nJOIN 1\n";
+  for (const std::string format : {"eps", "png", "pdf", "svg", "list"}) {
+    SCOPED_TRACE(format);
+    const fs::path out = directory_ / format;
+    const std::string command = "XDG_CONFIG_HOME='" + (directory_ / "config").string() + "' " +
+                                VEXPLOTW_PROGRAM + " --format " + format + " --export '" + out.string() +
+                                "' '" + input.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const fs::path picture = out / ("curve." + format);
+    ASSERT_GT(fs::file_size(picture), 512u);
+    std::ofstream(picture) << "old\n";
+
+    const std::string limited = "trap '' XFSZ; ulimit -f 1; " + command;
+    const int status = std::system(limited.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(readLines(picture), std::vector<std::string>{"old"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(out), fs::directory_iterator()), 1);
   }
 }
 
