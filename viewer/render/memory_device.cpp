@@ -10,7 +10,8 @@ void MemoryDevice::drawPolyline(std::span<const DevicePoint> points, int colour,
 }
 
 void MemoryDevice::fillRect(DevicePoint topLeft, DevicePoint bottomRight, int colour, int hatch) {
-  if (keeping_ == Keeping::kEverything) fills_.push_back({topLeft, bottomRight, colour, hatch});
+  if (keeping_ == Keeping::kNothing) return;
+  fills_.push_back({topLeft, bottomRight, colour, hatch});
 }
 
 DrawingDevice* MemoryWindowHost::openWindow(int width, int height, std::string_view title,

@@ -42,18 +42,12 @@ class DisplayListPictures final : public PictureWriter {
 
   bool write(const std::filesystem::path& directory, const InputPaths& input, const ActiveSettings&,
              const FrameList& frames, std::ostream& err) override {
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-      const FrameState& frame = frames[i];
-      if (!frame.windowOpen) continue;
-      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + ".list");
-      std::ostringstream text;
-      writeDisplayList(text, frame.displayList);
-      if (!replaceFileWith(path, text.view())) {
-        err << "vexplotw: cannot write " << path.string() << '\n';
-        return false;
-      }
-    }
-    return true;
+    return writeFramePictures(directory, input.inputBaseName, frames, ".list", err,
+                              [](const FrameState& frame, const std::filesystem::path& path) {
+                                std::ostringstream text;
+                                writeDisplayList(text, frame.displayList);
+                                return replaceFileWith(path, text.view());
+                              });
   }
 
  private:
@@ -71,17 +65,15 @@ class EpsPictures final : public PictureWriter {
              const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
     PostScriptOrigin origin{input.inputDirectory, input.inputPath.filename().string(), 0,
                             currentPostScriptTimeStamp()};
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-      const FrameState& frame = frames[i];
-      if (!frame.windowOpen) continue;
-      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + ".eps");
-      if (writePostScript(frame, 0, path, settings.postscriptLineWidth, origin) != kPostScriptWritten) {
-        err << "vexplotw: cannot write " << path.string() << '\n';
-        return false;
-      }
-      ++origin.windowIndex;
-    }
-    return true;
+    return writeFramePictures(directory, input.inputBaseName, frames, ".eps", err,
+                              [&](const FrameState& frame, const std::filesystem::path& path) {
+                                if (writePostScript(frame, 0, path, settings.postscriptLineWidth,
+                                                    origin) != kPostScriptWritten) {
+                                  return false;
+                                }
+                                ++origin.windowIndex;
+                                return true;
+                              });
   }
 
  private:
@@ -92,6 +84,21 @@ class EpsPictures final : public PictureWriter {
 
 std::string frameFileStem(const std::string& baseName, const FrameState& frame) {
   return frame.frameNumber == 0 ? baseName : baseName + std::to_string(frame.frameNumber);
+}
+
+bool writeFramePictures(const std::filesystem::path& directory, const std::string& baseName,
+                        const FrameList& frames, std::string_view extension, std::ostream& err,
+                        const FramePictureWriter& writeFrame) {
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const FrameState& frame = frames[i];
+    if (!frame.windowOpen) continue;
+    const std::filesystem::path path = directory / (frameFileStem(baseName, frame) + std::string(extension));
+    if (!writeFrame(frame, path)) {
+      err << "vexplotw: cannot write " << path.string() << '\n';
+      return false;
+    }
+  }
+  return true;
 }
 
 int runHeadlessExport(const std::filesystem::path& exportDirectory,

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "viewer/language/frame_list.hpp"
 #include "viewer/render/drawing_device.hpp"
@@ -29,6 +31,15 @@ class PictureWriter {
 // name for the file's first frame, followed by the frame's position in the
 // file for the others.
 std::string frameFileStem(const std::string& baseName, const FrameState& frame);
+
+// Writes a picture of every frame that opened its window, through
+// writeFrame(frame, path) with the path "<stem><extension>" in the
+// directory. At the first picture that cannot be written, stops with a line
+// on err and returns false.
+using FramePictureWriter = std::function<bool(const FrameState& frame, const std::filesystem::path& path)>;
+bool writeFramePictures(const std::filesystem::path& directory, const std::string& baseName,
+                        const FrameList& frames, std::string_view extension, std::ostream& err,
+                        const FramePictureWriter& writeFrame);
 
 // Interprets a plot file without any window. The settings are read from the
 // places the environment gives, as the application reads them, and the log is

@@ -78,7 +78,8 @@ class PolylinePainter {
 // Writes a picture made in memory; false, an older file of the name kept,
 // when it cannot be written whole.
 bool writePictureFile(const std::filesystem::path& path, const std::optional<QByteArray>& bytes) {
-  return bytes && replaceFileWith(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+  return bytes &&
+         replaceFileWith(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 std::optional<QByteArray> pngBytes(const QImage& picture) {
@@ -97,15 +98,11 @@ class ScreenPictures final : public PictureWriter {
   bool write(const std::filesystem::path& directory, const InputPaths& input, const ActiveSettings&,
              const FrameList& frames, std::ostream& err) override {
     std::size_t next = 0;
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-      if (!frames[i].windowOpen || next >= windows_.pictures.size()) continue;
-      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frames[i]) + ".png");
-      if (!writePictureFile(path, pngBytes(windows_.pictures[next++]))) {
-        err << "vexplotw: cannot write " << path.string() << '\n';
-        return false;
-      }
-    }
-    return true;
+    return writeFramePictures(directory, input.inputBaseName, frames, ".png", err,
+                              [&](const FrameState&, const std::filesystem::path& path) {
+                                if (next >= windows_.pictures.size()) return true;
+                                return writePictureFile(path, pngBytes(windows_.pictures[next++]));
+                              });
   }
 
  private:
@@ -163,16 +160,10 @@ class VectorPictures final : public PictureWriter {
 
   bool write(const std::filesystem::path& directory, const InputPaths& input,
              const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-      const FrameState& frame = frames[i];
-      if (!frame.windowOpen) continue;
-      const std::filesystem::path path = directory / (frameFileStem(input.inputBaseName, frame) + extension_);
-      if (!writePictureFile(path, vectorPicture(frame, settings.postscriptLineWidth))) {
-        err << "vexplotw: cannot write " << path.string() << '\n';
-        return false;
-      }
-    }
-    return true;
+    return writeFramePictures(directory, input.inputBaseName, frames, extension_, err,
+                              [&](const FrameState& frame, const std::filesystem::path& path) {
+                                return writePictureFile(path, vectorPicture(frame, settings.postscriptLineWidth));
+                              });
   }
 
  private:
