@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "tests/support/scratch_directory.hpp"
 #include "solver/quelmw.hpp"
 
 namespace quelm {
@@ -17,14 +18,6 @@ namespace fs = std::filesystem;
 
 class SolverRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quelmw-test-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string write(const std::string& name, const std::string& text) const {
         const fs::path path = dir_ / name;
         std::ofstream(path) << text;
@@ -40,7 +33,8 @@ protected:
 
     RunOutcome run(const std::string& path) { return QUELMW(path, console_, errors_); }
 
-    fs::path dir_;
+    test_support::ScratchDirectory scratch_{"quelmw-test", '-'};
+    fs::path dir_ = scratch_.path();
     std::ostringstream console_, errors_;
 };
 

@@ -2,24 +2,8 @@
 
 #include <fstream>
 
-#include <unistd.h>
 
 namespace vexplot::testing {
-
-PlotFileTest::PlotFileTest() {
-  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  directory_ = std::filesystem::temp_directory_path() /
-               ("vexplot_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
-  std::filesystem::remove_all(directory_);
-  std::filesystem::create_directories(directory_);
-  input_ = directory_ / "plot.vpx";
-}
-
-PlotFileTest::~PlotFileTest() {
-  std::error_code ignored;
-  std::filesystem::remove_all(directory_, ignored);
-}
 
 std::filesystem::path PlotFileTest::writeFile(std::string_view name, std::string_view bytes) {
   const std::filesystem::path path = directory_ / name;

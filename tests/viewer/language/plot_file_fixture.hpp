@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/scratch_directory.hpp"
 #include "viewer/language/frame_drawing.hpp"
 #include "viewer/language/frame_state.hpp"
 #include "viewer/language/interpreter.hpp"
@@ -72,8 +73,6 @@ class RecordingDrawing final : public FrameDrawing {
 // interpreter over them.
 class PlotFileTest : public ::testing::Test {
  protected:
-  PlotFileTest();
-  ~PlotFileTest() override;
 
   std::filesystem::path writeFile(std::string_view name, std::string_view bytes);
 
@@ -92,8 +91,9 @@ class PlotFileTest : public ::testing::Test {
 
   std::string endOfInputText() const;
 
-  std::filesystem::path directory_;
-  std::filesystem::path input_;
+  test_support::ScratchDirectory scratch_{"vexplot"};
+  std::filesystem::path directory_ = scratch_.path();
+  std::filesystem::path input_ = directory_ / "plot.vpx";
   std::filesystem::path logPath_;
   RecordingDisplay display_;
   MessageSink messages_{&display_};

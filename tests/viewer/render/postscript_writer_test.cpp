@@ -10,8 +10,8 @@
 
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
 #include "tests/viewer/render/ghostscript_check.hpp"
 #include "viewer/render/replacement_file.hpp"
 
@@ -33,19 +33,6 @@ Lines readLines(const fs::path& path) {
 
 class PostScriptWriterTest : public ::testing::Test {
  protected:
-  PostScriptWriterTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot_postscript_" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                    std::to_string(::getpid()))) {
-    fs::remove_all(directory_);
-    fs::create_directories(directory_);
-  }
-  ~PostScriptWriterTest() override {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
-
   void add(DisplayKind kind, float x = 0.0f, float y = 0.0f, int colour = 0, float width = 2.0f) {
     ASSERT_TRUE(frame_.displayList.append({kind, colour, width, x, y}));
   }
@@ -71,7 +58,8 @@ class PostScriptWriterTest : public ::testing::Test {
     return Lines(lines.begin() + kHeadLines, lines.end() - kTailLines);
   }
 
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_postscript"};
+  fs::path directory_ = scratch_.path();
   FrameState frame_{0, "ring", 520.0, 400.0};
   PostScriptOrigin origin_{"/data/run/", "ring.vpt", 2, "2026/12/07.09:05:03"};
 };

@@ -2,22 +2,9 @@
 
 #include <fstream>
 
-#include <unistd.h>
 
 namespace vexplot::testing {
 
-RenderTest::RenderTest() {
-  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  directory_ = std::filesystem::temp_directory_path() /
-               ("vexplot_render_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
-  std::filesystem::create_directories(directory_);
-}
-
-RenderTest::~RenderTest() {
-  std::error_code ignored;
-  std::filesystem::remove_all(directory_, ignored);
-}
 
 std::vector<std::string> RenderTest::run(std::string_view bytes, double frameWidth,
                                          double frameHeight) {

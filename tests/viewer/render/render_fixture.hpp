@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/scratch_directory.hpp"
 #include "viewer/language/interpreter.hpp"
 #include "viewer/language/message_sink.hpp"
 #include "viewer/render/frame_renderer.hpp"
@@ -51,8 +52,6 @@ class TextList final : public TextDisplay {
 // 1000 by 600 pixel screen, and looks at what they drew.
 class RenderTest : public ::testing::Test {
  protected:
-  RenderTest();
-  ~RenderTest() override;
 
   // Interprets the bytes as a plot file and returns the diagnostics, without
   // the closing "Plot #n ends." and "Input file ... ends." texts.
@@ -63,7 +62,8 @@ class RenderTest : public ::testing::Test {
   FrameState& frame(std::size_t number) { return interpreter_.frames()[firstFrameOfRun_ + number]; }
   std::size_t framesOfRun() const { return interpreter_.frames().size() - firstFrameOfRun_; }
 
-  std::filesystem::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_render"};
+  std::filesystem::path directory_ = scratch_.path();
   TextList display_;
   MessageSink messages_{&display_};
   MemoryWindowHost windows_{1000, 600};

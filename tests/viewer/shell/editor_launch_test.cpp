@@ -11,8 +11,8 @@
 #include <string>
 #include <thread>
 
-#include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
 #include "viewer/shell/error_names.hpp"
 
 namespace vexplot {
@@ -30,19 +30,6 @@ constexpr const char* kRecordingEditor =
 
 class EditorLaunchTest : public ::testing::Test {
  protected:
-  EditorLaunchTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot editor " +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + " " +
-                    std::to_string(::getpid()))) {
-    fs::remove_all(directory_);
-    fs::create_directories(directory_);
-  }
-  ~EditorLaunchTest() override {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
-
   fs::path installEditor(const std::string& name) {
     const fs::path path = directory_ / name;
     std::ofstream(path) << kRecordingEditor;
@@ -63,7 +50,8 @@ class EditorLaunchTest : public ::testing::Test {
     return text.str();
   }
 
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot editor", ' '};  // blanks in every path
+  fs::path directory_ = scratch_.path();
 };
 
 TEST_F(EditorLaunchTest, PathsReachTheEditorWholeAndRunNothingElse) {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
 #include "tests/viewer/render/ghostscript_check.hpp"
 #include "viewer/shell/headless_export.hpp"
 
@@ -57,20 +57,10 @@ void expectValidEps(const fs::path& eps) {
 
 class EpsExportTest : public ::testing::Test {
  protected:
-  EpsExportTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot_eps_" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                    std::to_string(::getpid()))) {
-    fs::remove_all(directory_);
-    fs::create_directories(directory_ / "config" / "vexplot");
-  }
-  ~EpsExportTest() override {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
+  EpsExportTest() { fs::create_directories(directory_ / "config" / "vexplot"); }
 
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_eps"};
+  fs::path directory_ = scratch_.path();
 };
 
 TEST_F(EpsExportTest, EveryFrameThatOpenedItsWindowBecomesAnEpsFile) {

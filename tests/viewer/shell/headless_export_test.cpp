@@ -10,7 +10,8 @@
 #include <string>
 
 #include <sys/wait.h>
-#include <unistd.h>
+
+#include "tests/support/scratch_directory.hpp"
 
 namespace vexplot {
 namespace {
@@ -19,18 +20,7 @@ namespace fs = std::filesystem;
 
 class HeadlessExportTest : public ::testing::Test {
  protected:
-  HeadlessExportTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot_export_" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-                    std::to_string(::getpid()))) {
-    fs::remove_all(directory_);
-    fs::create_directories(directory_ / "bin");
-  }
-  ~HeadlessExportTest() override {
-    std::error_code ignored;
-    fs::remove_all(directory_, ignored);
-  }
+  HeadlessExportTest() { fs::create_directories(directory_ / "bin"); }
 
   fs::path writeFile(const std::string& name, const std::string& bytes) {
     const fs::path path = directory_ / name;
@@ -50,7 +40,8 @@ class HeadlessExportTest : public ::testing::Test {
     return runHeadlessExport(exportDirectory, input, environment_, *epsPictures(), out_, err_);
   }
 
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_export"};
+  fs::path directory_ = scratch_.path();
   SettingsEnvironment environment_{directory_ / "bin", directory_ / "config", true};
   std::ostringstream out_;
   std::ostringstream err_;

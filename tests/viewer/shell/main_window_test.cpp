@@ -8,8 +8,8 @@
 #include <sstream>
 #include <vector>
 
-#include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
 #include "tests/viewer/windows/qt_test_support.hpp"
 
 namespace vexplot {
@@ -27,20 +27,14 @@ constexpr std::string_view kTwoFramePlot =
 // for the program's directory, and a plot file of two frames there.
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot_main_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+  MainWindowTest() {
     testing::ensureQtApplication();
     fs::create_directories(directory_ / "bin");
     plot_ = writeFile("plot.vpt", kTwoFramePlot);
     settings_ = loadSettings({directory_ / "bin", {}, true}, kScreen);
   }
 
-  ~MainWindowTest() override {
-    window_.reset();
-    fs::remove_all(directory_);
-  }
+  ~MainWindowTest() override { window_.reset(); }
 
   fs::path writeFile(const std::string& name, std::string_view text) {
     std::ofstream(directory_ / name, std::ios::binary)
@@ -71,7 +65,8 @@ class MainWindowTest : public ::testing::Test {
   }
 
   static constexpr ScreenSize kScreen{1920, 1080};
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_main"};
+  fs::path directory_ = scratch_.path();
   fs::path plot_;
   LoadedSettings settings_;
   ScriptedDialogs dialogs_;

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
 #include "tests/viewer/windows/interpreted_frames.hpp"
 #include "tests/viewer/windows/qt_test_support.hpp"
 
@@ -23,15 +23,11 @@ constexpr std::string_view kCurvePlot =
 
 class PictureExportTest : public ::testing::Test {
  protected:
-  PictureExportTest()
-      : directory_(fs::temp_directory_path() /
-                   ("vexplot_pictures_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+  PictureExportTest() {
     testing::ensureQtApplication();
     fs::create_directories(directory_ / "bin");
     std::ofstream(directory_ / "curve.vpt") << kCurvePlot;
   }
-  ~PictureExportTest() override { fs::remove_all(directory_); }
 
   int run(PictureFormat format) {
     return runPictureExport(directory_ / "out", directory_ / "curve.vpt",
@@ -45,7 +41,8 @@ class PictureExportTest : public ::testing::Test {
     return text.str();
   }
 
-  fs::path directory_;
+  test_support::ScratchDirectory scratch_{"vexplot_pictures"};
+  fs::path directory_ = scratch_.path();
   std::ostringstream out_;
   std::ostringstream err_;
 };

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/support/scratch_directory.hpp"
+
 namespace vexplot {
 namespace {
 
@@ -17,18 +19,9 @@ namespace fs = std::filesystem;
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
-  SettingsStoreTest()
-      : root_(fs::temp_directory_path() /
-              ("vexplot_settings_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()))) {
-    fs::remove_all(root_);
+  SettingsStoreTest() {
     fs::create_directories(root_ / "bin");
     environment_ = {root_ / "bin", root_ / "config", true};
-  }
-  ~SettingsStoreTest() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
   }
 
   static void writeText(const fs::path& path, const std::string& text) {
@@ -45,7 +38,8 @@ class SettingsStoreTest : public ::testing::Test {
   fs::path besideProgram() const { return root_ / "bin" / "vexplot.ini"; }
   fs::path userFile() const { return root_ / "config" / "vexplot" / "vexplot.ini"; }
 
-  fs::path root_;
+  test_support::ScratchDirectory scratch_{"vexplot_settings"};
+  fs::path root_ = scratch_.path();
   SettingsEnvironment environment_;
 };
 
