@@ -24,15 +24,14 @@ struct Divisions {
 };
 
 // A range too narrow to be scaled.
-bool isEmptyRange(float min, float max) {
-    return max - min - std::fabs(max + min) * 0.0005f <= 0.0f;
-}
+bool isEmptyRange(float min, float max) { return max - min - std::fabs(max + min) * 0.0005f <= 0.0f; }
 
 // 10**e in single precision (exact for |e| <= 10, correctly rounded
 // reciprocal below 1).
 float powerOfTen(int e) {
     float p = 1.0f;
-    for (int i = 0; i < std::abs(e); ++i) p *= 10.0f;
+    for (int i = 0; i < std::abs(e); ++i)
+        p *= 10.0f;
     return e < 0 ? 1.0f / p : p;
 }
 
@@ -52,8 +51,7 @@ bool truncated(float v, int& result) {
 std::optional<Divisions> divideAxis(float min, float max) {
     // Step factor by the leading digit k of the range (k = 10 when the range
     // is a power of ten, which the 199.999 below places one decade down).
-    static constexpr std::array<float, 10> STEP_FACTOR{0.2f, 0.5f, 0.5f, 1.0f, 1.0f,
-                                                       1.0f, 1.0f, 2.0f, 2.0f, 2.0f};
+    static constexpr std::array<float, 10> STEP_FACTOR{0.2f, 0.5f, 0.5f, 1.0f, 1.0f, 1.0f, 1.0f, 2.0f, 2.0f, 2.0f};
     const float range = max - min;
     if (!std::isfinite(min) || !std::isfinite(max) || !(range >= FLT_MIN && range <= FLT_MAX)) {
         return std::nullopt;
@@ -108,8 +106,8 @@ void writeRangeWarning(std::ostream& out, const PlotRange& range) {
 
 }  // namespace
 
-void CharacterPlot::DRPLOT(std::ostream& UNIT, const float* X, const float* Y, int N, char SYMBOL,
-                           int MODE, PlotRange& RANGE, int MORE) {
+void CharacterPlot::DRPLOT(std::ostream& UNIT, const float* X, const float* Y, int N, char SYMBOL, int MODE,
+                           PlotRange& RANGE, int MORE) {
     ++curveCount_;
     if (curveCount_ == 1) skipped_ = !startPlot(UNIT, X, Y, N, MODE, RANGE);
     if (!skipped_) addCurve(X, Y, N, symbolNumber(plotSymbol(SYMBOL, curveCount_)), MODE, RANGE);
@@ -120,8 +118,7 @@ void CharacterPlot::DRPLOT(std::ostream& UNIT, const float* X, const float* Y, i
 
 // Clears the grid and fixes the scaling from RANGE (or the data when a
 // range is empty); false, after the warning, when there is no usable range.
-bool CharacterPlot::startPlot(std::ostream& UNIT, const float* X, const float* Y, int N, int MODE,
-                              PlotRange& RANGE) {
+bool CharacterPlot::startPlot(std::ostream& UNIT, const float* X, const float* Y, int N, int MODE, PlotRange& RANGE) {
     grid_ = {};
     symbolsAssigned_ = 0;
     if (isEmptyRange(RANGE.XMIN, RANGE.XMAX) && MODE != 0 && N > 0) {
@@ -163,22 +160,19 @@ int CharacterPlot::symbolNumber(char symbol) {
     return number;
 }
 
-void CharacterPlot::addCurve(const float* X, const float* Y, int N, int number, int MODE,
-                             const PlotRange& RANGE) {
+void CharacterPlot::addCurve(const float* X, const float* Y, int N, int number, int MODE, const PlotRange& RANGE) {
     const float firstColumn = (RANGE.XMIN - x_.origin) / x_.cellSize + 1.5f;
     const float spanColumns = (RANGE.XMAX - RANGE.XMIN) / x_.cellSize;
     const auto intervals = static_cast<float>(std::max(N - 1, 1));
     for (int i = 0; i < N; ++i) {
-        const float column = MODE == 0
-                                 ? firstColumn + static_cast<float>(i) * spanColumns / intervals
-                                 : (X[i] - x_.origin) / x_.cellSize + 1.5f;
+        const float column = MODE == 0 ? firstColumn + static_cast<float>(i) * spanColumns / intervals
+                                       : (X[i] - x_.origin) / x_.cellSize + 1.5f;
         const int c = cellIndex(column, COLUMNS);
         const int r = cellIndex((y_.origin - Y[i]) / y_.cellSize + 1.5f, ROWS);
         // The sum bound leaves out the corner cell (121, 42), below any
         // printed row.
         if (c > 0 && r > 0 && c + r < 163) {
-            grid_[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
-                static_cast<std::uint8_t>(number);
+            grid_[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] = static_cast<std::uint8_t>(number);
         }
     }
 }
@@ -201,8 +195,7 @@ void CharacterPlot::print(std::ostream& UNIT) const {
         }
         std::string line(static_cast<std::size_t>(columns), divisionRow ? '-' : ' ');
         for (int column = 0; column < columns; ++column) {
-            const std::uint8_t cell =
-                grid_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            const std::uint8_t cell = grid_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
             if (cell != 0) {
                 line[static_cast<std::size_t>(column)] = symbols_[cell];
             } else if (column % x_.cellsPerDivision == 0) {

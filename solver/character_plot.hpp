@@ -46,8 +46,8 @@ public:
     // single-precision arithmetic.  Accuracy: cell placement and labels are
     // exact reproductions of that arithmetic, checked against plots worked
     // out by hand.
-    void DRPLOT(std::ostream& UNIT, const float* X, const float* Y, int N, char SYMBOL, int MODE,
-                PlotRange& RANGE, int MORE);
+    void DRPLOT(std::ostream& UNIT, const float* X, const float* Y, int N, char SYMBOL, int MODE, PlotRange& RANGE,
+                int MORE);
 
 private:
     // The scaling of one axis: divisions lowIndex..highIndex of `step`, each
@@ -64,16 +64,14 @@ private:
         int usedCells() const { return divisions() * cellsPerDivision + 1; }
     };
 
-    bool startPlot(std::ostream& UNIT, const float* X, const float* Y, int N, int MODE,
-                   PlotRange& RANGE);
+    bool startPlot(std::ostream& UNIT, const float* X, const float* Y, int N, int MODE, PlotRange& RANGE);
     int symbolNumber(char symbol);
-    void addCurve(const float* X, const float* Y, int N, int number, int MODE,
-                  const PlotRange& RANGE);
+    void addCurve(const float* X, const float* Y, int N, int number, int MODE, const PlotRange& RANGE);
     void print(std::ostream& UNIT) const;
 
     std::array<std::array<std::uint8_t, COLUMNS>, ROWS> grid_{};  // symbol numbers, 0 empty
-    std::array<char, 8> symbols_{};  // symbols_[1..7]
-    int symbolsAssigned_ = 0;        // symbol numbers handed out in this plot
+    std::array<char, 8> symbols_{};                               // symbols_[1..7]
+    int symbolsAssigned_ = 0;                                     // symbol numbers handed out in this plot
     Axis x_, y_;
     int curveCount_ = 0;    // curves of the plot under way, 0 when none
     bool skipped_ = false;  // the plot under way had a wrong range

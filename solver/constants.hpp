@@ -7,11 +7,11 @@
 
 namespace quelm {
 
-inline constexpr double PI_SINGLE = static_cast<double>(3.1415927f);        // 3.1415927410125732
-inline constexpr double TWO_PI_SINGLE = static_cast<double>(6.2831854f);    // 6.283185482025146
-inline constexpr double ONE_TENTH_SINGLE = static_cast<double>(0.1f);       // 0.10000000149011612
-inline constexpr double ONE_HUNDREDTH_SINGLE = static_cast<double>(0.01f);  // 0.009999999776482582
-inline constexpr double ONE_THOUSANDTH_SINGLE = static_cast<double>(0.001f);// 0.0010000000474974513
+inline constexpr double PI_SINGLE = static_cast<double>(3.1415927f);          // 3.1415927410125732
+inline constexpr double TWO_PI_SINGLE = static_cast<double>(6.2831854f);      // 6.283185482025146
+inline constexpr double ONE_TENTH_SINGLE = static_cast<double>(0.1f);         // 0.10000000149011612
+inline constexpr double ONE_HUNDREDTH_SINGLE = static_cast<double>(0.01f);    // 0.009999999776482582
+inline constexpr double ONE_THOUSANDTH_SINGLE = static_cast<double>(0.001f);  // 0.0010000000474974513
 
 // Speed of light in cm per microsecond, as the ring-radius formula writes it.
 inline constexpr double LIGHT_SPEED_CM_PER_US = 29979.2;

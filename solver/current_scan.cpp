@@ -19,8 +19,7 @@ constexpr double CLOSED_FORM_TOLERANCE = 1e-4;
 
 bool searchesRoots(const RunParameters& p) { return p.LINTGL && p.SPRDMAX != 0.0; }
 
-CurrentScan::CurrentScan(const RunParameters& p)
-    : p_(p), results_(p.NTOT, p.NCR, searchesRoots(p) ? p.NSTPS : 0) {}
+CurrentScan::CurrentScan(const RunParameters& p) : p_(p), results_(p.NTOT, p.NCR, searchesRoots(p) ? p.NSTPS : 0) {}
 
 void CurrentScan::warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console,
                                                std::ostream& errors) const {
@@ -48,8 +47,7 @@ void CurrentScan::planEpochs() {
 
 // The moment table of every epoch; the messages of each are kept apart and
 // written in the order of the epochs.
-void CurrentScan::computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors,
-                                 int threads) {
+void CurrentScan::computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads) {
     if (!epochs_.empty() && p_.LZOT && !p_.LBIN) warnIfClosedFormIsInaccurate(steps_[0], console, errors);
     const auto count = static_cast<int>(epochs_.size());
     moments_.assign(epochs_.size(), ImpedanceMoments(p_));

@@ -55,9 +55,9 @@ private:
 
     const RunParameters& p_;
     ResultStores results_;
-    std::vector<CurrentStep> steps_;   // per current
-    std::vector<int> epochOf_;         // per current: the moment table it uses
-    std::vector<int> epochs_;          // per epoch: the current (0-based) whose length it was computed for
+    std::vector<CurrentStep> steps_;  // per current
+    std::vector<int> epochOf_;        // per current: the moment table it uses
+    std::vector<int> epochs_;         // per epoch: the current (0-based) whose length it was computed for
     std::vector<ImpedanceMoments> moments_;
 };
 

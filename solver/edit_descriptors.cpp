@@ -69,7 +69,8 @@ bool exponentField(int exponent, std::string& out) {
 template <class Real>
 Real powerOfTen(int k) {
     Real r = 1;
-    for (int i = 0; i < k; ++i) r *= 10;
+    for (int i = 0; i < k; ++i)
+        r *= 10;
     return r;
 }
 

@@ -15,8 +15,7 @@ using edit::I;
 using edit::L;
 using edit::X;
 
-const char* const SUBTITLE =
-    "   TRANSVERSE MODE-COUPLING SINGLE-BUNCH INSTABILITY IN ELECTRON RINGS";
+const char* const SUBTITLE = "   TRANSVERSE MODE-COUPLING SINGLE-BUNCH INSTABILITY IN ELECTRON RINGS";
 
 void boxLine(std::ostream& out, const std::string& inside) { out << " * " << inside << " *\n"; }
 
@@ -36,8 +35,7 @@ std::string label(const char* description, const char* item) {
     return text;
 }
 
-void realLine(std::ostream& out, const char* description, const char* item, double value,
-              const char* unit = "") {
+void realLine(std::ostream& out, const char* description, const char* item, double value, const char* unit = "") {
     out << label(description, item) << G(value, 13, 5) << unit << '\n';
 }
 
@@ -76,8 +74,7 @@ constexpr std::size_t LISTED_TABLE_ENTRIES = 120;
 void writeTabulation(std::ostream& out, int stars, const char* text, const CurrentTable& currents,
                      const char* ordinateLabel, const CurrentTable& ordinates) {
     framedHeading(out, stars, text);
-    for (std::size_t first = 0; first < LISTED_TABLE_ENTRIES && ordinates[first] != 0.0;
-         first += 10) {
+    for (std::size_t first = 0; first < LISTED_TABLE_ENTRIES && ordinates[first] != 0.0; first += 10) {
         out << "\n Current (mA)       /" << tenEntries(currents, first) << '\n';
         out << ordinateLabel << tenEntries(ordinates, first) << '\n';
     }
@@ -139,17 +136,15 @@ void writeBanner(std::ostream& out, const RunParameters& p) {
 
 void writeInputEcho(std::ostream& out, const RunParameters& p) {
     heading(out, "$MAPRM:");
-    out << label("SYNCHROTRON TUNE               ", "NUS") << G(p.NUS, 13, 5) << X(10)
-        << A(p.TUNENOTE, 42) << '\n';
+    out << label("SYNCHROTRON TUNE               ", "NUS") << G(p.NUS, 13, 5) << X(10) << A(p.TUNENOTE, 42) << '\n';
     realLine(out, "BEAM ENERGY                    ", "ENGY", p.ENGY, "(GeV)");
-    out << label("RMS BUNCH LENGTH               ", "SGMZ") << G(p.SGMZ, 13, 5) << "(cm)" << X(8)
-        << A(p.LENGTHNOTE, 42) << '\n';
+    out << label("RMS BUNCH LENGTH               ", "SGMZ") << G(p.SGMZ, 13, 5) << "(cm)" << X(8) << A(p.LENGTHNOTE, 42)
+        << '\n';
     realLine(out, "BETA-FUNCTION AT IMPEDANCE     ", "BETAC", p.BETAC, "(m)");
     realLine(out, "REVOLUTION FREQUENCY           ", "REVFRQ", p.REVFRQ, "(MHz)");
     realLine(out, "MOMENTUM COMPACTION FACTOR     ", "ALPHA", p.ALPHA);
     realLine(out, "CHROMATICITY                   ", "CHROM", p.CHROM);
-    out << label("BETATRON TUNE SPREAD AT SIGMA  ", "SPRD") << G(p.SPRD, 13, 5) << X(10)
-        << A(p.SPREADNOTE, 42) << '\n';
+    out << label("BETATRON TUNE SPREAD AT SIGMA  ", "SPRD") << G(p.SPRD, 13, 5) << X(10) << A(p.SPREADNOTE, 42) << '\n';
 
     heading(out, "$IPARM:");
     realLine(out, "RESONANT FREQUENCY             ", "FREQ", p.FREQ, "(MHz)");
@@ -200,8 +195,8 @@ void writeStopBox(std::ostream& out, const RunStop& stop) {
 }
 
 void writeBunchLengthTable(std::ostream& out, const RunParameters& p) {
-    writeTabulation(out, 37, " BUNCH LENGTH VARIES WITH BUNCH CURRENT AS FOLLOWS ", p.CTOSGM,
-                    " Bunch Length (cm)  /", p.SGMTOC);
+    writeTabulation(out, 37, " BUNCH LENGTH VARIES WITH BUNCH CURRENT AS FOLLOWS ", p.CTOSGM, " Bunch Length (cm)  /",
+                    p.SGMTOC);
 }
 
 void writeTuneTable(std::ostream& out, const RunParameters& p) {
@@ -227,29 +222,29 @@ void writeEigenvalueTable(std::ostream& out, const RunParameters& p, double spre
         columnLine(out, "Bunch length (cm)  / ", lengths);
         columnLine(out, "Synchrotron tune   / ", tunes);
         out << " (Nu-Nux)/Nus ...      " << X(2) << "(REAL : IMAGINARY)\n";
-        for (int j = 1; j <= p.NTOT; ++j) writeTuneRow(out, j, first, p.NCR, printedValue);
+        for (int j = 1; j <= p.NTOT; ++j)
+            writeTuneRow(out, j, first, p.NCR, printedValue);
     }
     out << "\n " << TABLE_RULE << '\n';
 }
 
-void writePlotFrameHeader(std::ostream& out, const RunParameters& p, PlotPart part,
-                          const std::string& methodText, double spread) {
-    out << "1PROBLEM = " << leftJustified(p.TITLE, 72) << X(10) << "ENGY/GeV=" << G(p.ENGY, 10, 3)
-        << X(5) << "SPRD=" << G(spread, 10, 3) << '\n';
-    out << ' ' << X(75) << "NUS=" << G(p.NUS, 10, 3) << X(4) << "SGMZ/cm=" << G(p.SGMZ, 10, 3)
-        << X(2) << "BETAC/m=" << G(p.BETAC, 10, 3) << '\n';
-    out << ' ' << A(p.RUNDATE, 8) << X(2) << A(p.RUNCLOCK, 8) << X(4)
-        << leftJustified(methodText, 34) << X(12) << "REVFRQ/MHz=" << G(p.REVFRQ, 10, 3) << X(6)
-        << "ALPHA=" << G(p.ALFA, 10, 3) << X(4) << "CHROM=" << G(p.CHROM, 10, 3) << '\n';
-    out << ' ' << X(70) << "FREQ/MHz=" << G(p.FREQ, 10, 3) << X(2) << "RS/MOhm/m="
-        << G(p.RS, 10, 3) << X(7) << "QV=" << G(p.QV, 10, 3) << '\n';
+void writePlotFrameHeader(std::ostream& out, const RunParameters& p, PlotPart part, const std::string& methodText,
+                          double spread) {
+    out << "1PROBLEM = " << leftJustified(p.TITLE, 72) << X(10) << "ENGY/GeV=" << G(p.ENGY, 10, 3) << X(5)
+        << "SPRD=" << G(spread, 10, 3) << '\n';
+    out << ' ' << X(75) << "NUS=" << G(p.NUS, 10, 3) << X(4) << "SGMZ/cm=" << G(p.SGMZ, 10, 3) << X(2)
+        << "BETAC/m=" << G(p.BETAC, 10, 3) << '\n';
+    out << ' ' << A(p.RUNDATE, 8) << X(2) << A(p.RUNCLOCK, 8) << X(4) << leftJustified(methodText, 34) << X(12)
+        << "REVFRQ/MHz=" << G(p.REVFRQ, 10, 3) << X(6) << "ALPHA=" << G(p.ALFA, 10, 3) << X(4)
+        << "CHROM=" << G(p.CHROM, 10, 3) << '\n';
+    out << ' ' << X(70) << "FREQ/MHz=" << G(p.FREQ, 10, 3) << X(2) << "RS/MOhm/m=" << G(p.RS, 10, 3) << X(7)
+        << "QV=" << G(p.QV, 10, 3) << '\n';
     if (part == PlotPart::Real) {
         out << " (*) = Real part of (Nu-Nux)/Nus vs. the bunch current (mA)" << X(16);
     } else {
         out << " (*) = Imaginary part of (Nu-Nux)/Nus vs. the bunch current (mA)" << X(11);
     }
-    out << "LZOT=" << L(p.LZOT, 1) << X(16) << "LBIN=" << L(p.LBIN, 1) << X(16) << "MU="
-        << I(p.MU, 3) << '\n';
+    out << "LZOT=" << L(p.LZOT, 1) << X(16) << "LBIN=" << L(p.LBIN, 1) << X(16) << "MU=" << I(p.MU, 3) << '\n';
 }
 
 void writeCpuTimeLine(std::ostream& out, double cpuSeconds) {

@@ -43,8 +43,8 @@ enum class PlotPart { Real, Imaginary };
 
 // The five header lines of a character plot: title, the run's parameters,
 // date, time and method text (34 characters), and what is plotted.
-void writePlotFrameHeader(std::ostream& out, const RunParameters& p, PlotPart part,
-                          const std::string& methodText, double spread);
+void writePlotFrameHeader(std::ostream& out, const RunParameters& p, PlotPart part, const std::string& methodText,
+                          double spread);
 
 // The line closing a character plot with the CPU seconds used.
 void writeCpuTimeLine(std::ostream& out, double cpuSeconds);

@@ -76,7 +76,8 @@ public:
         if (done < total && now - lastShown_ < std::chrono::milliseconds(200)) return;
         lastShown_ = now;
         const double seconds = std::chrono::duration<double>(now - start_).count();
-        const int width = std::fprintf(stderr, "\rquelmw: %s, current %d of %d, %.1f s   ", stage, done, total, seconds);
+        const int width =
+            std::fprintf(stderr, "\rquelmw: %s, current %d of %d, %.1f s   ", stage, done, total, seconds);
         width_ = std::max(width_, static_cast<std::size_t>(std::max(width, 0)));
         std::fflush(stderr);
         shown_ = true;

@@ -16,14 +16,16 @@ constexpr std::size_t MAX_GROUP_LENGTH = 16 << 20;
 
 std::string upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;
 }
 
 // Text quoted in a message: non-printable bytes shown as '?', long texts cut.
 std::string printable(std::string_view text) {
     std::string out;
-    for (unsigned char c : text.substr(0, 40)) out += std::isprint(c) ? static_cast<char>(c) : '?';
+    for (unsigned char c : text.substr(0, 40))
+        out += std::isprint(c) ? static_cast<char>(c) : '?';
     if (text.size() > 40) out += "...";
     return out;
 }
@@ -32,14 +34,14 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 bool endsWord(char c) {
-    return isBlank(c) || c == ',' || c == '/' || c == '=' || c == '(' || c == ')' || c == '&' ||
-           c == '$' || c == '!';
+    return isBlank(c) || c == ',' || c == '/' || c == '=' || c == '(' || c == ')' || c == '&' || c == '$' || c == '!';
 }
 
 // Does `line` start (after blanks) with &NAME or $NAME, NAME not continued?
 bool startsGroup(std::string_view line, std::string_view name) {
     std::size_t i = 0;
-    while (i < line.size() && isBlank(line[i])) ++i;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
     if (i >= line.size() || (line[i] != '&' && line[i] != '$')) return false;
     ++i;
     if (line.size() - i < name.size() || upper(line.substr(i, name.size())) != name) return false;
@@ -64,9 +66,11 @@ bool parseReal(std::string_view text, double& value) {
     std::string s(text);
     if (!s.empty() && s[0] == '+') s.erase(0, 1);
     // Fortran double-precision exponents: 1.5D-3.
-    std::replace_if(s.begin(), s.end(), [](char c) { return c == 'D' || c == 'd'; }, 'E');
+    std::replace_if(
+        s.begin(), s.end(), [](char c) { return c == 'D' || c == 'd'; }, 'E');
     bool digit = false;
-    for (char c : s) digit = digit || std::isdigit(static_cast<unsigned char>(c));
+    for (char c : s)
+        digit = digit || std::isdigit(static_cast<unsigned char>(c));
     if (!digit || s.find_first_of("xXpPnNiI") != std::string::npos) return false;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     return ec == std::errc() && end == s.data() + s.size();
@@ -96,8 +100,7 @@ bool parseLogical(std::string_view text, bool& value) {
 // its terminator).
 class GroupParser {
 public:
-    GroupParser(std::string_view text, const NamelistGroup& group, long firstLine,
-                std::string errorPrefix)
+    GroupParser(std::string_view text, const NamelistGroup& group, long firstLine, std::string errorPrefix)
         : text_(text), group_(group), firstLine_(firstLine), errorPrefix_(std::move(errorPrefix)) {}
 
     void parse() {
@@ -113,8 +116,7 @@ private:
     [[noreturn]] void error(const std::string& what) const {
         const auto upToHere = text_.substr(0, std::min(pos_, text_.size()));
         const long line = firstLine_ + std::count(upToHere.begin(), upToHere.end(), '\n');
-        throw InputError(errorPrefix_ + "line " + std::to_string(line) + ": " + what + " in group " +
-                         group_.name);
+        throw InputError(errorPrefix_ + "line " + std::to_string(line) + ": " + what + " in group " + group_.name);
     }
 
     // "/" ends the group, and so do "&END" and "$END"; "&OTHER" does not.
@@ -127,21 +129,25 @@ private:
 
     void skipBlanks() {
         for (;;) {
-            while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+            while (pos_ < text_.size() && isBlank(text_[pos_]))
+                ++pos_;
             if (peek() != '!') return;
-            while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+            while (pos_ < text_.size() && text_[pos_] != '\n')
+                ++pos_;
         }
     }
 
     void skipSeparators() {
-        for (skipBlanks(); peek() == ','; skipBlanks()) ++pos_;
+        for (skipBlanks(); peek() == ','; skipBlanks())
+            ++pos_;
     }
 
     bool atTerminator() const { return peek() == '/' || peek() == '&' || peek() == '$'; }
 
     std::string_view word() {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && !endsWord(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && !endsWord(text_[pos_]))
+            ++pos_;
         return text_.substr(start, pos_ - start);
     }
 
@@ -165,8 +171,7 @@ private:
 
     void assignment() {
         const std::string_view name = word();
-        if (name.empty() || !isNameStart(name[0]) ||
-            !std::all_of(name.begin(), name.end(), isNameChar)) {
+        if (name.empty() || !isNameStart(name[0]) || !std::all_of(name.begin(), name.end(), isNameChar)) {
             error(name.empty() ? "unexpected character '" + printable(std::string(1, peek())) + "'"
                                : "expected an item name, found '" + printable(name) + "'");
         }
@@ -244,7 +249,8 @@ private:
         }
         const std::size_t end = advance(item, next, repeat);
         if (constant.empty()) return end;  // null values leave the items as they are
-        for (std::size_t i = next; i < end; ++i) store(item, i, constant);
+        for (std::size_t i = next; i < end; ++i)
+            store(item, i, constant);
         return end;
     }
 
@@ -299,8 +305,8 @@ bool NamelistReader::nextLine(std::string& line) {
 std::string NamelistReader::readRecord(const char* purpose) {
     std::string line;
     if (!nextLine(line)) {
-        throw InputError(std::string("end of file reading the ") + purpose + ", unit " +
-                         std::to_string(unit_) + ", file " + fileName_);
+        throw InputError(std::string("end of file reading the ") + purpose + ", unit " + std::to_string(unit_) +
+                         ", file " + fileName_);
     }
     return line;
 }

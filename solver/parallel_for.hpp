@@ -30,7 +30,8 @@ inline void parallelFor(int count, int threads, const std::function<void(int ite
     };
     {
         std::vector<std::jthread> helpers;
-        for (int worker = 1; worker < workerCount(threads, count); ++worker) helpers.emplace_back(work, worker);
+        for (int worker = 1; worker < workerCount(threads, count); ++worker)
+            helpers.emplace_back(work, worker);
         work(0);
     }
     if (progress) progress(done);

@@ -20,11 +20,10 @@ struct FrameTitles {
     const char* leftTitle;    // ordinate title
 };
 
-constexpr FrameTitles REAL_PART_TITLES{"- Real Part of (N-N2x1)/N2s1 -",
-                                       "                G GV V  GV V  ", "Real (N-N2x1)/N2s1"};
+constexpr FrameTitles REAL_PART_TITLES{"- Real Part of (N-N2x1)/N2s1 -", "                G GV V  GV V  ",
+                                       "Real (N-N2x1)/N2s1"};
 constexpr FrameTitles IMAGINARY_PART_TITLES{"- Imaginary Part of (N-N2x1)/N2s1 -",
-                                            "                     G GV V  GV V  ",
-                                            "Imag (N-N2x1)/N2s1"};
+                                            "                     G GV V  GV V  ", "Imag (N-N2x1)/N2s1"};
 
 // A text between apostrophes.  An apostrophe inside the text is doubled, the
 // plot language's way of writing one inside a string, so that a title such
@@ -47,11 +46,10 @@ struct ParameterTitle {
     const char* unit;
 };
 
-void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::string& TITLE,
-                      const std::string& DATE, const std::string& TIME, double NUS, double ENGY,
-                      double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM,
-                      double FREQ, double RS, double QV, double SPRD, bool LBIN, int MU, double CPU,
-                      const PlotRange& RANGE) {
+void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::string& TITLE, const std::string& DATE,
+                      const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC, double REVFRQ,
+                      double ALPHA, double CHROM, double FREQ, double RS, double QV, double SPRD, bool LBIN, int MU,
+                      double CPU, const PlotRange& RANGE) {
     std::string title = TITLE;
     title.resize(72, ' ');
     out << "  NEW FRAME\n"
@@ -67,10 +65,10 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         << "  CASE         " << quoted(" V V     ") << '\n'
         << "  TITLE LEFT   " << quoted(titles.leftTitle) << '\n'
         << "  CASE         " << quoted("      G GV V  GV V") << '\n'
-        << "  SET LIMIT X" << G(RANGE.XMIN, 13, 5) << G(RANGE.XMAX, 13, 5) << " Y"
-        << G(RANGE.YMIN, 13, 5) << G(RANGE.YMAX, 13, 5) << '\n'
-        << "  TITLE 2.00 8.3 SIZE 1.2 "
-        << quoted(edit::A(DATE, 8) + X(5) + edit::A(TIME, 8) + X(5) + "VERSION 4.0") << '\n'
+        << "  SET LIMIT X" << G(RANGE.XMIN, 13, 5) << G(RANGE.XMAX, 13, 5) << " Y" << G(RANGE.YMIN, 13, 5)
+        << G(RANGE.YMAX, 13, 5) << '\n'
+        << "  TITLE 2.00 8.3 SIZE 1.2 " << quoted(edit::A(DATE, 8) + X(5) + edit::A(TIME, 8) + X(5) + "VERSION 4.0")
+        << '\n'
         << " MORE " << quoted(X(5) + "CPU TIME USED:" + G(CPU, 10, 3) + " (s)") << '\n';
 
     const std::array<ParameterTitle, 13> parameters{{
@@ -89,27 +87,25 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         {"4.3", "MU    =", I(MU, 3), ""},
     }};
     for (const ParameterTitle& line : parameters) {
-        out << "  TITLE 10. " << line.y << " SIZE 1.2 "
-            << quoted(std::string(line.label) + line.value + line.unit) << '\n';
+        out << "  TITLE 10. " << line.y << " SIZE 1.2 " << quoted(std::string(line.label) + line.value + line.unit)
+            << '\n';
     }
 }
 
 }  // namespace
 
-void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE,
-            const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC,
-            double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS, double QV,
-            double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
-    writeFrameHeader(out, REAL_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ,
-                     ALPHA, CHROM, FREQ, RS, QV, SPRD, LBIN, MU, CPU, RANGE);
+void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
+            double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+    writeFrameHeader(out, REAL_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ, RS,
+                     QV, SPRD, LBIN, MU, CPU, RANGE);
 }
 
-void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE,
-            const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC,
-            double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS, double QV,
-            double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
-    writeFrameHeader(out, IMAGINARY_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ,
-                     ALPHA, CHROM, FREQ, RS, QV, SPRD, LBIN, MU, CPU, RANGE);
+void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
+            double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+    writeFrameHeader(out, IMAGINARY_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ,
+                     RS, QV, SPRD, LBIN, MU, CPU, RANGE);
 }
 
 void writeDataLine(std::ostream& out, double current, float value) {

@@ -18,17 +18,15 @@ struct PlotRange {
 // Header of a frame of real parts: page, window, titles, limits and the
 // run's parameters.  TITLE is the 72-character run title, DATE and TIME the
 // 8-character run stamps, CPU the seconds used so far.
-void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE,
-            const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC,
-            double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS, double QV,
-            double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE);
+void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
+            double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE);
 
 // Header of a frame of imaginary parts; the same lines with the imaginary
 // part's titles.
-void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE,
-            const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC,
-            double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS, double QV,
-            double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE);
+void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
+            double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE);
 
 // One point of a curve: the bunch current and the single-precision ordinate.
 void writeDataLine(std::ostream& out, double current, float value);

@@ -26,8 +26,7 @@ bool isSameFile(const std::string& a, const std::string& b) {
 }
 
 // Creates (or replaces) an output file of the run.
-bool createOutput(std::ofstream& file, const std::string& path, const std::string& inputPath,
-                  std::ostream& errors) {
+bool createOutput(std::ofstream& file, const std::string& path, const std::string& inputPath, std::ostream& errors) {
     if (isSameFile(path, inputPath)) {
         errors << "quelmw: output file " << path << " would overwrite the input file\n";
         return false;
@@ -116,8 +115,7 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
     ASFILE(p.INFILE, p.LISTFILE, p.PLOTFILE, console);
 
     std::ofstream listing, plot;
-    if (!createOutput(listing, p.LISTFILE, p.INFILE, errors) ||
-        !createOutput(plot, p.PLOTFILE, p.INFILE, errors)) {
+    if (!createOutput(listing, p.LISTFILE, p.INFILE, errors) || !createOutput(plot, p.PLOTFILE, p.INFILE, errors)) {
         return RunOutcome::OutputError;
     }
 

@@ -100,13 +100,17 @@ void writeResultTables(std::ostream& listing, const RunParameters& p, const Resu
     const auto tune = [&](double current) { return FNUS(current, p); };
     writeEigenvalueTable(
         listing, p, 0.0,
-        [&](int j, int i) { return std::pair{results.EIGRE(j, i), -results.EIGIM(j, i)}; }, length, tune);
+        [&](int j, int i) {
+            return std::pair{results.EIGRE(j, i), -results.EIGIM(j, i)};
+        },
+        length, tune);
     if (!searchesRoots(p)) return;
     for (int k = 1; k <= p.NSTPS; ++k) {
         writeEigenvalueTable(
             listing, p, spreadOfStep(p, k),
             [&](int j, int i) {
-                return std::pair{static_cast<float>(results.ROOTRE(j, i, k)), static_cast<float>(-results.ROOTIM(j, i, k))};
+                return std::pair{static_cast<float>(results.ROOTRE(j, i, k)),
+                                 static_cast<float>(-results.ROOTIM(j, i, k))};
             },
             length, tune);
     }

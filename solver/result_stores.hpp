@@ -19,8 +19,10 @@ public:
         : modes_(static_cast<std::size_t>(modes > 0 ? modes : 0)),
           currents_(static_cast<std::size_t>(currents > 0 ? currents : 0)),
           steps_(static_cast<std::size_t>(spreadSteps > 0 ? spreadSteps : 0)),
-          eigRe_(modes_ * currents_), eigIm_(modes_ * currents_),
-          rootRe_(modes_ * currents_ * steps_), rootIm_(modes_ * currents_ * steps_) {}
+          eigRe_(modes_ * currents_),
+          eigIm_(modes_ * currents_),
+          rootRe_(modes_ * currents_ * steps_),
+          rootIm_(modes_ * currents_ * steps_) {}
 
     int modes() const { return static_cast<int>(modes_); }
     int currents() const { return static_cast<int>(currents_); }

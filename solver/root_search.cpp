@@ -79,8 +79,8 @@ bool RootSearch::minimise(Point start, Point steps, Point origin, Point& root, d
     int MAXIT = SEARCH_ITERATIONS;
     double XOPT[2] = {0.0, 0.0};
     int IERR = 0;
-    DOFSM([this](const double* X) { return relation_.FUN(X); }, S, 2, 2, 3, COEF, EPS, MAXIT, 2, XOPT, residual,
-          IERR, &simplexMemory_);
+    DOFSM([this](const double* X) { return relation_.FUN(X); }, S, 2, 2, 3, COEF, EPS, MAXIT, 2, XOPT, residual, IERR,
+          &simplexMemory_);
     root = {XOPT[0], XOPT[1]};
     return std::fabs(root.x - origin.x) <= p_.CXMAX;
 }

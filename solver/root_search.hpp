@@ -18,8 +18,7 @@ double spreadOfStep(const RunParameters& p, int k);
 
 class RootSearch {
 public:
-    RootSearch(const RunParameters& p, const CouplingMatrix& M)
-        : p_(p), relation_(p, M) {}
+    RootSearch(const RunParameters& p, const CouplingMatrix& M) : p_(p), relation_(p, M) {}
 
     // Fills ROOTRE/ROOTIM(j, i, k) for current i, j = 1..NMT, k = 1..NSTPS,
     // starting from the eigenvalues WR + i WI of the coupling matrix.

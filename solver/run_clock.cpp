@@ -49,8 +49,7 @@ std::string runDateText(const std::tm& local) {
 
 std::string runClockText(const std::tm& local) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.tm_hour % 100, local.tm_min % 100,
-                  local.tm_sec % 100);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.tm_hour % 100, local.tm_min % 100, local.tm_sec % 100);
     return text;
 }
 

@@ -7,35 +7,57 @@ namespace {
 
 NamelistGroup machineGroup(RunParameters& p) {
     return {"MPARM",
-            {{"NUS", &p.NUS}, {"ENGY", &p.ENGY}, {"SGMZ", &p.SGMZ}, {"BETAC", &p.BETAC},
-             {"REVFRQ", &p.REVFRQ}, {"ALPHA", &p.ALPHA}, {"CHROM", &p.CHROM}, {"SPRD", &p.SPRD},
-             {"SGMTOC", std::span<double>(p.SGMTOC)}, {"CTOSGM", std::span<double>(p.CTOSGM)},
-             {"NUSTOC", std::span<double>(p.NUSTOC)}, {"CTONUS", std::span<double>(p.CTONUS)},
+            {{"NUS", &p.NUS},
+             {"ENGY", &p.ENGY},
+             {"SGMZ", &p.SGMZ},
+             {"BETAC", &p.BETAC},
+             {"REVFRQ", &p.REVFRQ},
+             {"ALPHA", &p.ALPHA},
+             {"CHROM", &p.CHROM},
+             {"SPRD", &p.SPRD},
+             {"SGMTOC", std::span<double>(p.SGMTOC)},
+             {"CTOSGM", std::span<double>(p.CTOSGM)},
+             {"NUSTOC", std::span<double>(p.NUSTOC)},
+             {"CTONUS", std::span<double>(p.CTONUS)},
              {"ALFA", &p.ALFA}}};
 }
 
 NamelistGroup currentGroup(RunParameters& p) {
     return {"CPARM",
-            {{"CRNT", &p.CRNT}, {"STPC", &p.STPC}, {"NCR", &p.NCR}, {"NMODF", &p.NMODF},
-             {"NMODE", &p.NMODE}, {"KRAD", &p.KRAD}, {"IPRINT", &p.IPRINT}, {"LPLE", &p.LPLE},
-             {"LZOT", &p.LZOT}, {"LBIN", &p.LBIN}, {"MU", &p.MU}}};
+            {{"CRNT", &p.CRNT},
+             {"STPC", &p.STPC},
+             {"NCR", &p.NCR},
+             {"NMODF", &p.NMODF},
+             {"NMODE", &p.NMODE},
+             {"KRAD", &p.KRAD},
+             {"IPRINT", &p.IPRINT},
+             {"LPLE", &p.LPLE},
+             {"LZOT", &p.LZOT},
+             {"LBIN", &p.LBIN},
+             {"MU", &p.MU}}};
 }
 
-NamelistGroup impedanceGroup(RunParameters& p) {
-    return {"IPARM", {{"FREQ", &p.FREQ}, {"RS", &p.RS}, {"QV", &p.QV}}};
-}
+NamelistGroup impedanceGroup(RunParameters& p) { return {"IPARM", {{"FREQ", &p.FREQ}, {"RS", &p.RS}, {"QV", &p.QV}}}; }
 
 NamelistGroup plotRangeGroup(RunParameters& p) {
     return {"HPARM",
-            {{"MMIN", &p.MMIN}, {"MMAX", &p.MMAX}, {"TAUMIN", &p.TAUMIN}, {"TAUMAX", &p.TAUMAX},
-             {"NSPL", &p.NSPL}}};
+            {{"MMIN", &p.MMIN}, {"MMAX", &p.MMAX}, {"TAUMIN", &p.TAUMIN}, {"TAUMAX", &p.TAUMAX}, {"NSPL", &p.NSPL}}};
 }
 
 NamelistGroup spreadGroup(RunParameters& p) {
     return {"SPARM",
-            {{"LMTRIX", &p.LMTRIX}, {"LINTGL", &p.LINTGL}, {"LMAP", &p.LMAP}, {"NDISP", &p.NDISP},
-             {"NSTPS", &p.NSTPS}, {"SPRD0", &p.SPRD0}, {"EX", &p.EX}, {"EY", &p.EY},
-             {"FEPS", &p.FEPS}, {"ZEPS", &p.ZEPS}, {"DXMAX", &p.DXMAX}, {"ESPC", &p.ESPC},
+            {{"LMTRIX", &p.LMTRIX},
+             {"LINTGL", &p.LINTGL},
+             {"LMAP", &p.LMAP},
+             {"NDISP", &p.NDISP},
+             {"NSTPS", &p.NSTPS},
+             {"SPRD0", &p.SPRD0},
+             {"EX", &p.EX},
+             {"EY", &p.EY},
+             {"FEPS", &p.FEPS},
+             {"ZEPS", &p.ZEPS},
+             {"DXMAX", &p.DXMAX},
+             {"ESPC", &p.ESPC},
              {"CXMAX", &p.CXMAX}}};
 }
 

@@ -1,17 +1,15 @@
 #include "solver/run_parameters.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 namespace quelm {
 namespace {
 
 // Mode counts from absurd inputs must not overflow: they are computed in
 // double and clamped to the integer range (the limit checks then stop the run).
-int clampedCount(double count) {
-    return static_cast<int>(std::clamp(count, double(INT_MIN), double(INT_MAX)));
-}
+int clampedCount(double count) { return static_cast<int>(std::clamp(count, double(INT_MIN), double(INT_MAX))); }
 
 std::string padded(std::string text, std::size_t width) {
     text.resize(width, ' ');
@@ -45,9 +43,7 @@ void prepareAfterReading(RunParameters& p) {
     p.ALFA = p.ALPHA;
 }
 
-bool isMultiTurnResonator(const RunParameters& p) {
-    return -TWO_PI_SINGLE * p.WRES1.imag() < 10.0;
-}
+bool isMultiTurnResonator(const RunParameters& p) { return -TWO_PI_SINGLE * p.WRES1.imag() < 10.0; }
 
 void computeDerivedQuantities(RunParameters& p) {
     // Without momentum compaction the chromatic terms vanish.
@@ -60,8 +56,7 @@ void computeDerivedQuantities(RunParameters& p) {
     p.SGMZN = p.SGMZ / p.RRING;
 
     const double rootQ = std::sqrt(4.0 * p.QV * p.QV - 1.0);
-    p.GIMP = p.RS * (p.BETAC * 1.0e-12) / (p.ENGY * 4.0) * 1.0e6 * p.FREQ /
-             ((p.REVFRQ * PI_SINGLE) * rootQ);
+    p.GIMP = p.RS * (p.BETAC * 1.0e-12) / (p.ENGY * 4.0) * 1.0e6 * p.FREQ / ((p.REVFRQ * PI_SINGLE) * rootQ);
 
     const double q = p.FREQ / (2.0 * p.REVFRQ * p.QV);
     p.WRES1 = {q * rootQ, -q};

@@ -17,19 +17,19 @@ using CurrentTable = std::array<double, MAX_CURRENTS>;
 
 struct RunParameters {
     // Group MPARM: machine and beam.
-    double NUS = 0.0;     // synchrotron tune (>0 fixed, 0 tabulated, <0 |NUS| fixed but tabulated)
-    double ENGY = 0.0;    // beam energy, GeV
-    double SGMZ = 0.0;    // rms bunch length, cm (>0 fixed, 0 tabulated, <0 lengthening law)
-    double BETAC = 0.0;   // beta function at the impedance, m
-    double REVFRQ = 0.0;  // revolution frequency, MHz
-    double ALPHA = 0.0;   // momentum compaction factor
-    double CHROM = 0.0;   // chromaticity
-    double SPRD = 0.0;    // betatron tune spread at one sigma
+    double NUS = 0.0;       // synchrotron tune (>0 fixed, 0 tabulated, <0 |NUS| fixed but tabulated)
+    double ENGY = 0.0;      // beam energy, GeV
+    double SGMZ = 0.0;      // rms bunch length, cm (>0 fixed, 0 tabulated, <0 lengthening law)
+    double BETAC = 0.0;     // beta function at the impedance, m
+    double REVFRQ = 0.0;    // revolution frequency, MHz
+    double ALPHA = 0.0;     // momentum compaction factor
+    double CHROM = 0.0;     // chromaticity
+    double SPRD = 0.0;      // betatron tune spread at one sigma
     CurrentTable SGMTOC{};  // bunch-length table, cm
     CurrentTable CTOSGM{};  // its currents, mA
     CurrentTable NUSTOC{};  // synchrotron-tune table
     CurrentTable CTONUS{};  // its currents, mA
-    double ALFA = 0.0;    // second name of the momentum compaction
+    double ALFA = 0.0;      // second name of the momentum compaction
 
     // Group CPARM: current scan and modes.
     double CRNT = 0.0;  // first bunch current, mA
@@ -85,13 +85,13 @@ struct RunParameters {
     // Quantities prepared after reading.
     double FEPSEFF = 1.0e-10;  // convergence criteria handed to the root finders
     double ZEPSEFF = 0.0;
-    double SPRDMAX = 0.0;      // SPRD as read
-    int NDISPEFF = 0;          // transverse radial modes of the matrix method in use
+    double SPRDMAX = 0.0;  // SPRD as read
+    int NDISPEFF = 0;      // transverse radial modes of the matrix method in use
 
     // Derived quantities.
-    double RRING = 0.0;  // mean ring radius, cm
-    double SGMZN = 0.0;  // SGMZ / RRING
-    double GIMP = 0.0;   // impedance scale factor
+    double RRING = 0.0;                 // mean ring radius, cm
+    double SGMZN = 0.0;                 // SGMZ / RRING
+    double GIMP = 0.0;                  // impedance scale factor
     std::complex<double> WRES1, WRES2;  // resonator poles / revolution frequency
     std::complex<double> TURN1, TURN2;  // multi-turn factors, 0 when single-turn
     double BINFAC = 1.0;

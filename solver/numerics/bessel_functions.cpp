@@ -12,8 +12,7 @@ namespace {
 
 // Polynomial Σ c_j·y^j by Horner's rule, lowest coefficient first.
 template <std::size_t Size>
-double horner(const std::array<double, Size>& c, double y)
-{
+double horner(const std::array<double, Size>& c, double y) {
     double sum = c[Size - 1];
     for (std::size_t j = Size - 1; j-- > 0;) {
         sum = c[j] + y * sum;
@@ -23,19 +22,15 @@ double horner(const std::array<double, Size>& c, double y)
 
 // sqrt(0.636619772/ax)·(P cos φ - z·Q sin φ), z = 8/ax, φ = ax - phase,
 // P and Q polynomials in z²: the large-argument form of J_0 and J_1.
-double hankelForm(double ax, double phase, const std::array<double, 5>& p,
-                  const std::array<double, 5>& q)
-{
+double hankelForm(double ax, double phase, const std::array<double, 5>& p, const std::array<double, 5>& q) {
     const double z = 8.0 / ax;
     const double y = z * z;
     const double angle = ax - phase;
-    return std::sqrt(0.636619772 / ax) *
-           (std::cos(angle) * horner(p, y) - z * std::sin(angle) * horner(q, y));
+    return std::sqrt(0.636619772 / ax) * (std::cos(angle) * horner(p, y) - z * std::sin(angle) * horner(q, y));
 }
 
 // J_n(ax), n >= 2, ax > n: upward recurrence from J_0 and J_1.
-double upwardRecurrence(long long n, double ax)
-{
+double upwardRecurrence(long long n, double ax) {
     const double tox = 2.0 / ax;
     double previous = BESSJ0(ax);
     double current = BESSJ1(ax);
@@ -48,16 +43,15 @@ double upwardRecurrence(long long n, double ax)
 }
 
 // J_n(ax), n >= 2, 0 < ax <= n: Miller's downward recurrence.
-double millerRecurrence(long long n, double ax)
-{
+double millerRecurrence(long long n, double ax) {
     constexpr double accuracy = 40.0;
     constexpr double big = 1e10;
     constexpr double bigInverse = 1e-10;
     const double tox = 2.0 / ax;
     const long long start = 2 * ((n + static_cast<long long>(std::sqrt(accuracy * n))) / 2);
     bool addToSum = false;
-    double above = 0.0;   // J_(j+1), unnormalised
-    double current = 1.0; // J_j, unnormalised
+    double above = 0.0;    // J_(j+1), unnormalised
+    double current = 1.0;  // J_j, unnormalised
     double wanted = 0.0;
     double evenSum = 0.0;
     for (long long j = start; j > 0; --j) {
@@ -82,8 +76,7 @@ double millerRecurrence(long long n, double ax)
 }
 
 // J_n(x) for n >= 0.
-double besselNonNegativeOrder(long long n, double x)
-{
+double besselNonNegativeOrder(long long n, double x) {
     if (n == 0) {
         return BESSJ0(x);
     }
@@ -94,28 +87,24 @@ double besselNonNegativeOrder(long long n, double x)
     if (ax == 0.0) {
         return 0.0;
     }
-    const double value =
-        ax > static_cast<double>(n) ? upwardRecurrence(n, ax) : millerRecurrence(n, ax);
+    const double value = ax > static_cast<double>(n) ? upwardRecurrence(n, ax) : millerRecurrence(n, ax);
     return x < 0.0 && n % 2 == 1 ? -value : value;
 }
 
 // ---- Complex argument, orders A + k ----
 
 constexpr int kMaxOrder = 100;
-constexpr int kMaxDigits = 13;      // what double arithmetic delivers for every X
-constexpr double kMaxStart = 1e6;   // longest recurrence attempted
+constexpr int kMaxDigits = 13;     // what double arithmetic delivers for every X
+constexpr double kMaxStart = 1e6;  // longest recurrence attempted
 constexpr int kMaxRefinements = 20;
 
-constexpr const char* kUnreasonableRecord =
-    " *****PLOX C344 WBSJA ... UNREASONABLE ARGUMENT OR ORDER\n";
-constexpr const char* kNoConvergenceRecord =
-    " *****PLOX C344 WBSJA ... ITERATION DOES NOT CONVERGE, TRY SMALLER ND\n";
+constexpr const char* kUnreasonableRecord = " *****PLOX C344 WBSJA ... UNREASONABLE ARGUMENT OR ORDER\n";
+constexpr const char* kNoConvergenceRecord = " *****PLOX C344 WBSJA ... ITERATION DOES NOT CONVERGE, TRY SMALLER ND\n";
 
 using OrderRun = std::array<std::complex<double>, kMaxOrder + 1>;
 
 // Approximate solution t of t·ln t = y, y >= 0.
-double inverseOfTLogT(double y)
-{
+double inverseOfTLogT(double y) {
     static constexpr std::array<double, 6> fit = {
         1.0125, 0.85777, -0.129013, 0.0208645, -0.00176148, 5.7941e-5,
     };
@@ -130,8 +119,7 @@ double inverseOfTLogT(double y)
 // Starting index of the backward recurrence: large enough that the
 // neglected solution has decayed by ln(4·10^digits) at the highest order
 // wanted and over the argument's oscillatory range.
-double startEstimate(const std::complex<double>& x, int nmax, int digits)
-{
+double startEstimate(const std::complex<double>& x, int nmax, int digits) {
     constexpr double ln10 = 2.3026;
     constexpr double ln4 = 1.3863;
     constexpr double halfE = 1.3591;
@@ -151,8 +139,7 @@ double startEstimate(const std::complex<double>& x, int nmax, int digits)
 
 // J_(a+k)(x), k = 0..nmax, from one backward sweep started at index start
 // (start >= nmax + 2).
-void sweepFrom(int start, const std::complex<double>& x, double a, int nmax, OrderRun& values)
-{
+void sweepFrom(int start, const std::complex<double>& x, double a, int nmax, OrderRun& values) {
     constexpr double tiny = 1e-300;
     const std::complex<double> sigma(0.0, x.imag() >= 0.0 ? -1.0 : 1.0);
 
@@ -168,7 +155,7 @@ void sweepFrom(int start, const std::complex<double>& x, double a, int nmax, Ord
         // below do not accumulate a common bias.
         std::complex<double> denominator = 2.0 * (a + k) - x * ratio;
         if (denominator == 0.0) {
-            denominator = tiny; // x sits on a zero of J_(a+k-1)
+            denominator = tiny;  // x sits on a zero of J_(a+k-1)
         }
         ratio = x / denominator;
         if (k <= nmax) {
@@ -189,8 +176,7 @@ void sweepFrom(int start, const std::complex<double>& x, double a, int nmax, Ord
     }
 }
 
-bool agreeToTolerance(const OrderRun& first, const OrderRun& second, int nmax, double tolerance)
-{
+bool agreeToTolerance(const OrderRun& first, const OrderRun& second, int nmax, double tolerance) {
     for (int k = 0; k <= nmax; ++k) {
         if (!(std::abs(second[k] - first[k]) <= tolerance * std::abs(second[k]))) {
             return false;
@@ -199,18 +185,16 @@ bool agreeToTolerance(const OrderRun& first, const OrderRun& second, int nmax, d
     return true;
 }
 
-bool reasonableArguments(const std::complex<double>& x, double a, int nmax, std::size_t room)
-{
+bool reasonableArguments(const std::complex<double>& x, double a, int nmax, std::size_t room) {
     const bool orderRange = nmax >= 0 && nmax <= kMaxOrder && room > static_cast<std::size_t>(nmax);
     const bool finite = std::isfinite(x.real()) && std::isfinite(x.imag());
     const bool realNonPositive = x.imag() == 0.0 && x.real() <= 0.0;
     return orderRange && finite && !realNonPositive && a >= 0.0 && a < 1.0;
 }
 
-} // namespace
+}  // namespace
 
-double BESSJ0(const double& X)
-{
+double BESSJ0(const double& X) {
     static constexpr std::array<double, 6> numerator = {
         57568490574.0, -13362590354.0, 651619640.7, -11214424.18, 77392.33017, -184.9052456,
     };
@@ -231,8 +215,7 @@ double BESSJ0(const double& X)
     return hankelForm(ax, 0.785398164, p, q);
 }
 
-double BESSJ1(const double& X)
-{
+double BESSJ1(const double& X) {
     static constexpr std::array<double, 6> numerator = {
         72362614232.0, -7895059235.0, 242396853.1, -2972611.439, 15704.48260, -30.16036606,
     };
@@ -254,8 +237,7 @@ double BESSJ1(const double& X)
     return X < 0.0 ? -value : value;
 }
 
-double BESSJ(const int& N, const double& X)
-{
+double BESSJ(const int& N, const double& X) {
     const long long n = N;
     if (n >= 0) {
         return besselNonNegativeOrder(n, X);
@@ -265,8 +247,7 @@ double BESSJ(const int& N, const double& X)
 }
 
 void WBSJA(const std::complex<double>& X, const double& A, const int& NMAX, const int& ND,
-           std::span<std::complex<double>> B, std::ostream& listing)
-{
+           std::span<std::complex<double>> B, std::ostream& listing) {
     if (!reasonableArguments(X, A, NMAX, B.size())) {
         listing << kUnreasonableRecord;
         return;
@@ -297,4 +278,4 @@ void WBSJA(const std::complex<double>& X, const double& A, const int& NMAX, cons
     listing << kNoConvergenceRecord;
 }
 
-} // namespace quelm
+}  // namespace quelm

@@ -63,4 +63,4 @@ double BESSJ(const int& N, const double& X);
 void WBSJA(const std::complex<double>& X, const double& A, const int& NMAX, const int& ND,
            std::span<std::complex<double>> B, std::ostream& listing);
 
-} // namespace quelm
+}  // namespace quelm

@@ -21,17 +21,14 @@ public:
     float* reColumn(int j) const { return re_ + offset(1, j); }
     float* imColumn(int j) const { return im_ + offset(1, j); }
 
-    void swapElements(int i1, int j1, int i2, int j2) const
-    {
+    void swapElements(int i1, int j1, int i2, int j2) const {
         std::swap(re(i1, j1), re(i2, j2));
         std::swap(im(i1, j1), im(i2, j2));
     }
 
 private:
-    std::size_t offset(int i, int j) const
-    {
-        return static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(nm_) +
-               static_cast<std::size_t>(i - 1);
+    std::size_t offset(int i, int j) const {
+        return static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(nm_) + static_cast<std::size_t>(i - 1);
     }
 
     int nm_;
@@ -41,8 +38,7 @@ private:
 
 // Smith's complex division (ar + i ai) / (br + i bi), scaled by the larger
 // part of the divisor.
-void complexDivide(float ar, float ai, float br, float bi, float& cr, float& ci)
-{
+void complexDivide(float ar, float ai, float br, float bi, float& cr, float& ci) {
     if (std::fabs(br) >= std::fabs(bi)) {
         const float ratio = bi / br;
         const float den = br + ratio * bi;
@@ -62,8 +58,7 @@ constexpr float balanceRadix = 2.0f;
 
 // Records the exchange j <-> m and swaps columns j, m over rows 1..l and rows
 // j, m over columns k..n.
-void exchangeRowAndColumn(const SplitMatrix& a, int n, int k, int l, int j, int m, float* scale)
-{
+void exchangeRowAndColumn(const SplitMatrix& a, int n, int k, int l, int j, int m, float* scale) {
     scale[m - 1] = static_cast<float>(j);
     if (j == m) {
         return;
@@ -76,14 +71,10 @@ void exchangeRowAndColumn(const SplitMatrix& a, int n, int k, int l, int j, int 
     }
 }
 
-bool isZero(const SplitMatrix& a, int i, int j)
-{
-    return a.re(i, j) == 0.0f && a.im(i, j) == 0.0f;
-}
+bool isZero(const SplitMatrix& a, int i, int j) { return a.re(i, j) == 0.0f && a.im(i, j) == 0.0f; }
 
 // Row j has no non-zero entry off the diagonal in columns 1..l.
-bool rowIsolated(const SplitMatrix& a, int j, int l)
-{
+bool rowIsolated(const SplitMatrix& a, int j, int l) {
     for (int i = 1; i <= l; ++i) {
         if (i != j && !isZero(a, j, i)) {
             return false;
@@ -93,8 +84,7 @@ bool rowIsolated(const SplitMatrix& a, int j, int l)
 }
 
 // Column j has no non-zero entry off the diagonal in rows k..l.
-bool columnIsolated(const SplitMatrix& a, int j, int k, int l)
-{
+bool columnIsolated(const SplitMatrix& a, int j, int k, int l) {
     for (int i = k; i <= l; ++i) {
         if (i != j && !isZero(a, i, j)) {
             return false;
@@ -105,8 +95,7 @@ bool columnIsolated(const SplitMatrix& a, int j, int k, int l)
 
 // One sweep of norm-reducing diagonal scaling over rows and columns k..l;
 // returns whether any row was rescaled.
-bool balanceSweep(const SplitMatrix& a, int n, int k, int l, float* scale)
-{
+bool balanceSweep(const SplitMatrix& a, int n, int k, int l, float* scale) {
     constexpr float squaredRadix = balanceRadix * balanceRadix;
     bool rescaled = false;
     for (int i = k; i <= l; ++i) {
@@ -169,8 +158,7 @@ bool balanceSweep(const SplitMatrix& a, int n, int k, int l, float* scale)
 // operations of the rows below c afterwards. Element (c, m) receives its row
 // operation just before the column operation of index c, as in the published
 // order. A zero multiplier leaves the matrix unchanged and is skipped.
-void eliminateBelowPivot(const SplitMatrix& a, int n, int igh, int m)
-{
+void eliminateBelowPivot(const SplitMatrix& a, int n, int igh, int m) {
     const float* yRe = a.reColumn(m - 1);
     const float* yIm = a.imColumn(m - 1);
     float* pivotColumnRe = a.reColumn(m);
@@ -206,10 +194,8 @@ void eliminateBelowPivot(const SplitMatrix& a, int n, int igh, int m)
             // Row operation of row c on its own column c, then on column m.
             cr[c - 1] = cr[c - 1] - yr * cr[m - 1] + yi * ci[m - 1];
             ci[c - 1] = ci[c - 1] - yr * ci[m - 1] - yi * cr[m - 1];
-            pivotColumnRe[c - 1] =
-                pivotColumnRe[c - 1] - yr * pivotColumnRe[m - 1] + yi * pivotColumnIm[m - 1];
-            pivotColumnIm[c - 1] =
-                pivotColumnIm[c - 1] - yr * pivotColumnIm[m - 1] - yi * pivotColumnRe[m - 1];
+            pivotColumnRe[c - 1] = pivotColumnRe[c - 1] - yr * pivotColumnRe[m - 1] + yi * pivotColumnIm[m - 1];
+            pivotColumnIm[c - 1] = pivotColumnIm[c - 1] - yr * pivotColumnIm[m - 1] - yi * pivotColumnRe[m - 1];
             for (int j = 0; j < igh; ++j) {
                 pivotColumnRe[j] = pivotColumnRe[j] + yr * cr[j] - yi * ci[j];
                 pivotColumnIm[j] = pivotColumnIm[j] + yr * ci[j] + yi * cr[j];
@@ -221,8 +207,7 @@ void eliminateBelowPivot(const SplitMatrix& a, int n, int igh, int m)
 
 // Pivot row for column m-1: the first row of m..igh with the largest
 // |re| + |im|, with the pivot value in (xr, xi).
-int hessenbergPivot(const SplitMatrix& a, int m, int igh, float& xr, float& xi)
-{
+int hessenbergPivot(const SplitMatrix& a, int m, int igh, float& xr, float& xi) {
     xr = 0.0f;
     xi = 0.0f;
     int pivot = m;
@@ -240,11 +225,10 @@ int hessenbergPivot(const SplitMatrix& a, int m, int igh, float& xr, float& xi)
 
 // Index l of the last negligible subdiagonal element (l, l-1) searching from
 // en down to low+1, or low if there is none.
-int lastSmallSubdiagonal(const SplitMatrix& h, int low, int en, float machep)
-{
+int lastSmallSubdiagonal(const SplitMatrix& h, int low, int en, float machep) {
     for (int l = en; l > low; --l) {
-        const float diagonal = std::fabs(h.re(l - 1, l - 1)) + std::fabs(h.im(l - 1, l - 1)) +
-                               std::fabs(h.re(l, l)) + std::fabs(h.im(l, l));
+        const float diagonal = std::fabs(h.re(l - 1, l - 1)) + std::fabs(h.im(l - 1, l - 1)) + std::fabs(h.re(l, l)) +
+                               std::fabs(h.im(l, l));
         if (h.norm1(l, l - 1) <= machep * diagonal) {
             return l;
         }
@@ -256,8 +240,7 @@ int lastSmallSubdiagonal(const SplitMatrix& h, int low, int en, float machep)
 // eigenvalue of the trailing 2x2 block nearer to h(en, en), or on iterations
 // 10 and 20 the exceptional shift built from the last two subdiagonal
 // elements.
-void lrShift(const SplitMatrix& h, int en, int its, float& sr, float& si)
-{
+void lrShift(const SplitMatrix& h, int en, int its, float& sr, float& si) {
     const int enm1 = en - 1;
     if (its == 10 || its == 20) {
         // The element (en-1, en-2) lies outside the matrix for en = 2; the
@@ -278,8 +261,7 @@ void lrShift(const SplitMatrix& h, int en, int its, float& sr, float& si)
     }
     const float yr = (h.re(enm1, enm1) - sr) / 2.0f;
     const float yi = (h.im(enm1, enm1) - si) / 2.0f;
-    const std::complex<float> root =
-        std::sqrt(std::complex<float>(yr * yr - yi * yi + xr, 2.0f * yr * yi + xi));
+    const std::complex<float> root = std::sqrt(std::complex<float>(yr * yr - yi * yi + xr, 2.0f * yr * yi + xi));
     float zzr = root.real();
     float zzi = root.imag();
     if (!(yr * zzr + yi * zzi >= 0.0f)) {
@@ -295,8 +277,7 @@ void lrShift(const SplitMatrix& h, int en, int its, float& sr, float& si)
 
 // Row m (l <= m < en) at which the LR step starts: the lowest m above which
 // two consecutive small subdiagonal elements decouple the block, else l.
-int lrStartRow(const SplitMatrix& h, int l, int en, float machep)
-{
+int lrStartRow(const SplitMatrix& h, int l, int en, float machep) {
     const int enm1 = en - 1;
     float xr = h.norm1(enm1, enm1);
     float yr = h.norm1(en, enm1);
@@ -322,8 +303,7 @@ int lrStartRow(const SplitMatrix& h, int l, int en, float machep)
 // receives the steps i <= c in order (interchange, then row update) and then
 // supplies the pivot decision of step c+1, which is the same sequence of
 // operations on every element.
-void lrDecompose(const SplitMatrix& h, int m, int en, float* flag)
-{
+void lrDecompose(const SplitMatrix& h, int m, int en, float* flag) {
     for (int c = m; c <= en; ++c) {
         float* cr = h.reColumn(c);
         float* ci = h.imColumn(c);
@@ -362,8 +342,7 @@ void lrDecompose(const SplitMatrix& h, int m, int en, float* flag)
 }
 
 // Composition H := R L over rows l..j of columns m+1..en.
-void lrCompose(const SplitMatrix& h, int l, int m, int en, const float* flag)
-{
+void lrCompose(const SplitMatrix& h, int l, int m, int en, const float* flag) {
     for (int j = m + 1; j <= en; ++j) {
         const float xr = h.re(j, j - 1);
         const float xi = h.im(j, j - 1);
@@ -386,10 +365,9 @@ void lrCompose(const SplitMatrix& h, int l, int m, int en, const float* flag)
     }
 }
 
-} // namespace
+}  // namespace
 
-void CBAL(int NM, int N, float* AR, float* AI, int& LOW, int& IGH, float* SCALE)
-{
+void CBAL(int NM, int N, float* AR, float* AI, int& LOW, int& IGH, float* SCALE) {
     const SplitMatrix a(NM, AR, AI);
     int k = 1;
     int l = N;
@@ -434,8 +412,7 @@ void CBAL(int NM, int N, float* AR, float* AI, int& LOW, int& IGH, float* SCALE)
     IGH = l;
 }
 
-void COMHES(int NM, int N, int LOW, int IGH, float* AR, float* AI, float* INT)
-{
+void COMHES(int NM, int N, int LOW, int IGH, float* AR, float* AI, float* INT) {
     const SplitMatrix a(NM, AR, AI);
     for (int m = LOW + 1; m <= IGH - 1; ++m) {
         const int mm1 = m - 1;
@@ -465,9 +442,7 @@ void COMHES(int NM, int N, int LOW, int IGH, float* AR, float* AI, float* INT)
     }
 }
 
-void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, float* WI,
-           int& IERR)
-{
+void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, float* WI, int& IERR) {
     const SplitMatrix h(NM, HR, HI);
     const float machep = std::pow(2.0f, -23);
     IERR = 0;
@@ -507,8 +482,7 @@ void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, flo
     }
 }
 
-void EISCG2(int NM, int N, float* AR, float* AI, float* WR, float* WI, int& IERR)
-{
+void EISCG2(int NM, int N, float* AR, float* AI, float* WR, float* WI, int& IERR) {
     if (N > NM) {
         IERR = N;
         return;
@@ -520,4 +494,4 @@ void EISCG2(int NM, int N, float* AR, float* AI, float* WR, float* WI, int& IERR
     COMLR(NM, N, low, igh, AR, AI, WR, WI, IERR);
 }
 
-} // namespace quelm
+}  // namespace quelm

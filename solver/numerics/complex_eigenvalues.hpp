@@ -47,8 +47,7 @@ void COMHES(int NM, int N, int LOW, int IGH, float* AR, float* AI, float* INT);
 // LR method, into (WR, WI). IERR = 0 on success; otherwise IERR = J, the index
 // at which 30 iterations did not converge: WR, WI(J+1..N) are correct and
 // entries 1..J are not set. HR and HI are destroyed.
-void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, float* WI,
-           int& IERR);
+void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, float* WI, int& IERR);
 
 // All eigenvalues of the complex general matrix (AR, AI) into (WR, WI), in no
 // particular order: CBAL, COMHES and COMLR in turn. AR and AI are destroyed.
@@ -56,4 +55,4 @@ void COMLR(int NM, int N, int LOW, int IGH, float* HR, float* HI, float* WR, flo
 // of WR, WI set) instead of running past the end of the arrays.
 void EISCG2(int NM, int N, float* AR, float* AI, float* WR, float* WI, int& IERR);
 
-} // namespace quelm
+}  // namespace quelm

@@ -10,8 +10,7 @@ namespace {
 constexpr double kTwoOverRootPi = 1.12837916709551;
 
 // w(x + iy) for x >= 0, y >= 0.
-std::complex<double> faddeevaFirstQuadrant(double x, double y)
-{
+std::complex<double> faddeevaFirstQuadrant(double x, double y) {
     double h = 0.0;
     int taylorTerms = 0;
     int fractionTerms = 8;
@@ -49,16 +48,14 @@ std::complex<double> faddeevaFirstQuadrant(double x, double y)
 }
 
 // w(z) for Im z >= 0.
-std::complex<double> faddeevaUpperHalf(const std::complex<double>& z)
-{
+std::complex<double> faddeevaUpperHalf(const std::complex<double>& z) {
     const std::complex<double> w = faddeevaFirstQuadrant(std::fabs(z.real()), z.imag());
     return z.real() < 0.0 ? std::conj(w) : w;
 }
 
-} // namespace
+}  // namespace
 
-void CWERF(std::complex<double>& W, const std::complex<double>& Z)
-{
+void CWERF(std::complex<double>& W, const std::complex<double>& Z) {
     if (Z.imag() < 0.0) {
         W = 2.0 * std::exp(-Z * Z) - faddeevaUpperHalf(-Z);
     } else {
@@ -66,4 +63,4 @@ void CWERF(std::complex<double>& W, const std::complex<double>& Z)
     }
 }
 
-} // namespace quelm
+}  // namespace quelm

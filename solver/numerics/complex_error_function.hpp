@@ -24,4 +24,4 @@ namespace quelm {
 // max(|w|, |2e^(-Z²)|), since w has zeros there.
 void CWERF(std::complex<double>& W, const std::complex<double>& Z);
 
-} // namespace quelm
+}  // namespace quelm

@@ -22,10 +22,9 @@ constexpr double kEiAsymptotic = 44.0;
 constexpr int kMaxTerms = 1000;
 
 // E1(x) for 0 < x < 1.
-double e1PowerSeries(double x)
-{
+double e1PowerSeries(double x) {
     double sum = 0.0;
-    double power = 1.0; // (-x)^k / k!
+    double power = 1.0;  // (-x)^k / k!
     for (int k = 1; k < kMaxTerms; ++k) {
         power *= -x / k;
         const double term = power / k;
@@ -41,8 +40,7 @@ double e1PowerSeries(double x)
 // keeps the rounding error to a few units of the last place. Its error
 // after n terms falls like exp(-4·sqrt(n·x)), so 10 + 120/x terms reach
 // below 1e-17 for every x >= 1.
-double e1ContinuedFraction(double x)
-{
+double e1ContinuedFraction(double x) {
     const int terms = 10 + static_cast<int>(120.0 / x);
     double tail = x + 2.0 * terms + 1.0;
     for (int k = terms; k >= 1; --k) {
@@ -52,14 +50,12 @@ double e1ContinuedFraction(double x)
 }
 
 // Ei(t) for 0 < t < kEiAsymptotic, expanded about the zero of Ei.
-double eiAboutZero(double t)
-{
+double eiAboutZero(double t) {
     const double offset = (t - kEiZero) - kEiZeroTail;
-    const double logarithm = std::fabs(offset) <= 0.5 * kEiZero ? std::log1p(offset / kEiZero)
-                                                                : std::log(t / kEiZero);
-    double scaled = 1.0;          // h_k / k!
-    double zeroPower = kEiZero;   // t0^k / k!
-    double sum = 1.0;             // Σ h_k / (k·k!)
+    const double logarithm = std::fabs(offset) <= 0.5 * kEiZero ? std::log1p(offset / kEiZero) : std::log(t / kEiZero);
+    double scaled = 1.0;         // h_k / k!
+    double zeroPower = kEiZero;  // t0^k / k!
+    double sum = 1.0;            // Σ h_k / (k·k!)
     for (int k = 1; k < kMaxTerms; ++k) {
         scaled = (t * scaled + zeroPower) / (k + 1);
         zeroPower *= kEiZero / (k + 1);
@@ -73,8 +69,7 @@ double eiAboutZero(double t)
 }
 
 // Ei(t) for t >= kEiAsymptotic.
-double eiAsymptotic(double t)
-{
+double eiAsymptotic(double t) {
     double term = 1.0;
     double sum = 1.0;
     for (int k = 1; k < kMaxTerms && k < t; ++k) {
@@ -89,10 +84,9 @@ double eiAsymptotic(double t)
     return half * (half / t) * sum;
 }
 
-} // namespace
+}  // namespace
 
-double DEXPIN(const double& X)
-{
+double DEXPIN(const double& X) {
     if (X > 0.0) {
         return X < 1.0 ? e1PowerSeries(X) : e1ContinuedFraction(X);
     }
@@ -100,7 +94,7 @@ double DEXPIN(const double& X)
         const double t = -X;
         return -(t < kEiAsymptotic ? eiAboutZero(t) : eiAsymptotic(t));
     }
-    return X == 0.0 ? 0.0 : X; // NaN stays NaN
+    return X == 0.0 ? 0.0 : X;  // NaN stays NaN
 }
 
-} // namespace quelm
+}  // namespace quelm

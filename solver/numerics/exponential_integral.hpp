@@ -30,4 +30,4 @@ namespace quelm {
 // X = 745 and -Ei overflows to -inf below X = -716.
 double DEXPIN(const double& X);
 
-} // namespace quelm
+}  // namespace quelm

@@ -21,26 +21,22 @@ template <class R, class... Args>
 class FunctionRef<R(Args...)> {
 public:
     // A plain function (or function pointer).
-    FunctionRef(R (*function)(Args...)) noexcept // NOLINT: implicit by design
+    FunctionRef(R (*function)(Args...)) noexcept  // NOLINT: implicit by design
         : function_(function), invoke_([](const FunctionRef& self, Args... args) -> R {
               return self.function_(std::forward<Args>(args)...);
-          })
-    {
-    }
+          }) {}
 
     // Any other callable object, lambdas included.
     template <class Callable>
-        requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
-                 !std::is_function_v<std::remove_reference_t<Callable>> &&
-                 std::is_invocable_r_v<R, Callable&, Args...>)
-    FunctionRef(Callable&& callable) noexcept // NOLINT: implicit by design
+    requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
+             !std::is_function_v<std::remove_reference_t<Callable>> && std::is_invocable_r_v<R, Callable&, Args...>)
+        FunctionRef(Callable&& callable)
+    noexcept  // NOLINT: implicit by design
         : object_(const_cast<void*>(static_cast<const void*>(std::addressof(callable)))),
           invoke_([](const FunctionRef& self, Args... args) -> R {
               using Target = std::remove_reference_t<Callable>;
               return std::invoke(*static_cast<Target*>(self.object_), std::forward<Args>(args)...);
-          })
-    {
-    }
+          }) {}
 
     R operator()(Args... args) const { return invoke_(*this, std::forward<Args>(args)...); }
 
@@ -52,4 +48,4 @@ private:
     R (*invoke_)(const FunctionRef&, Args...);
 };
 
-} // namespace quelm
+}  // namespace quelm

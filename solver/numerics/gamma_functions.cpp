@@ -14,8 +14,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Highest N whose factorial is taken from the table.
 constexpr int kTabulatedFactorials = 32;
 
-constexpr std::array<double, kTabulatedFactorials + 1> factorialTable()
-{
+constexpr std::array<double, kTabulatedFactorials + 1> factorialTable() {
     std::array<double, kTabulatedFactorials + 1> table{};
     table[0] = 1.0;
     for (int j = 0; j < kTabulatedFactorials; ++j) {
@@ -29,15 +28,14 @@ constexpr double kGammaOverflow = 172.0;
 
 // Chebyshev coefficients of Γ(x) on [3, 4] in t = 2x - 7.
 constexpr std::array<double, 16> kGammaChebyshev = {
-    3.6573877250833826, 1.9575434566612682, 0.3382971138261604, 0.04208951276557549,
+    3.6573877250833826,  1.9575434566612682,  0.3382971138261604, 0.04208951276557549,
     0.00428765048212909, 0.00036521216929462, 2.740064222642e-05, 1.81240233365e-06,
-    1.0965775866e-07, 5.98718405e-09, 3.0769081e-10, 1.431793e-11,
-    6.5109e-13, 2.596e-14, 1.11e-15, 4e-17,
+    1.0965775866e-07,    5.98718405e-09,      3.0769081e-10,      1.431793e-11,
+    6.5109e-13,          2.596e-14,           1.11e-15,           4e-17,
 };
 
 // Σ c_j T_j(t) by Clenshaw's recurrence.
-double chebyshevSum(const std::array<double, 16>& c, double t)
-{
+double chebyshevSum(const std::array<double, 16>& c, double t) {
     double b1 = 0.0;
     double b2 = 0.0;
     for (int j = static_cast<int>(c.size()) - 1; j >= 0; --j) {
@@ -49,10 +47,9 @@ double chebyshevSum(const std::array<double, 16>& c, double t)
     return b1 - t * b2;
 }
 
-} // namespace
+}  // namespace
 
-double FACTRL(const int& N)
-{
+double FACTRL(const int& N) {
     static constexpr auto table = factorialTable();
     if (N < 0) {
         // The operator cannot answer a batch run: report and go on.
@@ -65,8 +62,7 @@ double FACTRL(const int& N)
     return std::exp(GAMMLN(static_cast<double>(N) + 1.0));
 }
 
-double GAMMLN(const double& X)
-{
+double GAMMLN(const double& X) {
     static constexpr std::array<double, 6> coefficients = {
         76.18009173, -86.50532033, 24.01409822, -1.231739516, 0.00120858003, -5.36382e-06,
     };
@@ -85,8 +81,7 @@ double GAMMLN(const double& X)
     return head + std::log(sqrtTwoPi * series);
 }
 
-double DGAMMA(const double& X)
-{
+double DGAMMA(const double& X) {
     if (!(X > 0.0)) {
         return kNaN;
     }
@@ -111,9 +106,6 @@ double DGAMMA(const double& X)
     return factor * chebyshevSum(kGammaChebyshev, 2.0 * x - 7.0);
 }
 
-float GAMMA(const float& X)
-{
-    return static_cast<float>(DGAMMA(static_cast<double>(X)));
-}
+float GAMMA(const float& X) { return static_cast<float>(DGAMMA(static_cast<double>(X))); }
 
-} // namespace quelm
+}  // namespace quelm

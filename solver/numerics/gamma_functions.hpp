@@ -32,4 +32,4 @@ double DGAMMA(const double& X);
 // Single-precision Γ: DGAMMA of the widened argument, rounded back.
 float GAMMA(const float& X);
 
-} // namespace quelm
+}  // namespace quelm

@@ -5,18 +5,13 @@
 namespace quelm {
 namespace {
 
-double squaredModulus(const std::complex<double>& z)
-{
-    return z.real() * z.real() + z.imag() * z.imag();
-}
+double squaredModulus(const std::complex<double>& z) { return z.real() * z.real() + z.imag() * z.imag(); }
 
 // h * sum of w_i (f(c + h x_i) + f(c - h x_i)) over the positive abscissae.
 template <std::size_t Points>
 std::complex<double> gaussRule(ComplexIntegrand f, const std::complex<double>& centre,
-                               const std::complex<double>& halfLength,
-                               const std::array<float, Points>& abscissae,
-                               const std::array<float, Points>& weights)
-{
+                               const std::complex<double>& halfLength, const std::array<float, Points>& abscissae,
+                               const std::array<float, Points>& weights) {
     std::complex<double> sum = 0.0;
     std::complex<double> above;
     std::complex<double> below;
@@ -29,11 +24,10 @@ std::complex<double> gaussRule(ComplexIntegrand f, const std::complex<double>& c
     return halfLength * sum;
 }
 
-} // namespace
+}  // namespace
 
 void FGAUSS(std::complex<double>& RESULT, ComplexIntegrand F, const std::complex<double>& A,
-            const std::complex<double>& B, double EPS, std::ostream& console)
-{
+            const std::complex<double>& B, double EPS, std::ostream& console) {
     RESULT = 0.0;
     const double minimumSquaredLength = squaredModulus(B - A) * 1e-24;
     std::complex<double> start = A;
@@ -42,10 +36,8 @@ void FGAUSS(std::complex<double>& RESULT, ComplexIntegrand F, const std::complex
         for (;;) {
             const std::complex<double> centre = 0.5 * (start + end);
             const std::complex<double> halfLength = 0.5 * (end - start);
-            const std::complex<double> s8 =
-                gaussRule(F, centre, halfLength, gaussAbscissae8, gaussWeights8);
-            const std::complex<double> s16 =
-                gaussRule(F, centre, halfLength, gaussAbscissae16, gaussWeights16);
+            const std::complex<double> s8 = gaussRule(F, centre, halfLength, gaussAbscissae8, gaussWeights8);
+            const std::complex<double> s16 = gaussRule(F, centre, halfLength, gaussAbscissae16, gaussWeights16);
             if (squaredModulus(s16 - s8) <= EPS * EPS * (1.0 + squaredModulus(s16))) {
                 RESULT += s16;
                 start = end;
@@ -64,4 +56,4 @@ void FGAUSS(std::complex<double>& RESULT, ComplexIntegrand F, const std::complex
     }
 }
 
-} // namespace quelm
+}  // namespace quelm

@@ -33,10 +33,10 @@ using ComplexIntegrand = FunctionRef<void(std::complex<double>&, const std::comp
 
 // Positive abscissae and weights of the 8- and 16-point Gauss-Legendre rules,
 // as single-precision values.
-inline constexpr std::array<float, 4> gaussAbscissae8 = {
-    0.18343464249564980f, 0.52553240991632899f, 0.79666647741362674f, 0.96028985649753623f};
-inline constexpr std::array<float, 4> gaussWeights8 = {
-    0.36268378337836198f, 0.31370664587788729f, 0.22238103445337447f, 0.10122853629037626f};
+inline constexpr std::array<float, 4> gaussAbscissae8 = {0.18343464249564980f, 0.52553240991632899f,
+                                                         0.79666647741362674f, 0.96028985649753623f};
+inline constexpr std::array<float, 4> gaussWeights8 = {0.36268378337836198f, 0.31370664587788729f, 0.22238103445337447f,
+                                                       0.10122853629037626f};
 inline constexpr std::array<float, 8> gaussAbscissae16 = {
     0.09501250983763744f, 0.28160355077925891f, 0.45801677765722739f, 0.61787624440264375f,
     0.75540440835500303f, 0.86563120238783174f, 0.94457502307323258f, 0.98940093499164993f};
@@ -49,4 +49,4 @@ inline constexpr std::array<float, 8> gaussWeights16 = {
 void FGAUSS(std::complex<double>& RESULT, ComplexIntegrand F, const std::complex<double>& A,
             const std::complex<double>& B, double EPS, std::ostream& console = std::cout);
 
-} // namespace quelm
+}  // namespace quelm

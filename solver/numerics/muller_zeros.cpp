@@ -20,8 +20,7 @@ struct MullerPoints {
 };
 
 // Start points around the centre, their values and the step limit.
-void startAround(ComplexFunction f, Complex centre, MullerPoints& p)
-{
+void startAround(ComplexFunction f, Complex centre, MullerPoints& p) {
     const Complex i(0.0, 1.0);
     if (centre == 0.0) {
         p.z1 = tinyStep * (1.0 + i);
@@ -41,15 +40,13 @@ void startAround(ComplexFunction f, Complex centre, MullerPoints& p)
 
 // Step from z0 to the zero of the secant through z0 and another point, or no
 // step when the secant is flat.
-Complex secantStep(const Complex& z0, const Complex& f0, const Complex& z, const Complex& f)
-{
+Complex secantStep(const Complex& z0, const Complex& f0, const Complex& z, const Complex& f) {
     const Complex slopeDenominator = f0 - f;
     return slopeDenominator == 0.0 ? Complex(0.0) : -f0 * (z0 - z) / slopeDenominator;
 }
 
 // Step from z0 to the nearer zero of the quadratic through the three points.
-Complex mullerStep(const MullerPoints& p)
-{
+Complex mullerStep(const MullerPoints& p) {
     const Complex lastStep = p.z0 - p.z2;
     const Complex stepBefore = p.z2 - p.z1;
     if (stepBefore == 0.0 || p.z0 == p.z1) {
@@ -68,8 +65,7 @@ Complex mullerStep(const MullerPoints& p)
 }
 
 // Takes the Muller step, bounded by the step limit, and moves the points on.
-void advance(ComplexFunction f, MullerPoints& p)
-{
+void advance(ComplexFunction f, MullerPoints& p) {
     Complex step = mullerStep(p);
     const double length = std::abs(step);
     if (length > p.stepLimit) {
@@ -86,16 +82,11 @@ void advance(ComplexFunction f, MullerPoints& p)
 }
 
 // Counts consecutive occurrences of a condition.
-int runLength(int run, bool holds)
-{
-    return holds ? run + 1 : 0;
-}
+int runLength(int run, bool holds) { return holds ? run + 1 : 0; }
 
-} // namespace
+}  // namespace
 
-void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& MAXIT, Complex& Z,
-           int& IERR)
-{
+void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& MAXIT, Complex& Z, int& IERR) {
     IERR = 0;
     if (EPS1 < 0.0 || EPS2 < 0.0 || MAXIT < 1) {
         IERR = 2000;
@@ -153,4 +144,4 @@ void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& 
     MAXIT = iteration;
 }
 
-} // namespace quelm
+}  // namespace quelm

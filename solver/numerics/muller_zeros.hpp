@@ -35,7 +35,7 @@ namespace quelm {
 // Complex function: writes f(z) into its first argument.
 using ComplexFunction = FunctionRef<void(std::complex<double>&, const std::complex<double>&)>;
 
-void ZNTMM(ComplexFunction F, const std::complex<double>& Z0, double EPS1, double EPS2,
-           int& MAXIT, std::complex<double>& Z, int& IERR);
+void ZNTMM(ComplexFunction F, const std::complex<double>& Z0, double EPS1, double EPS2, int& MAXIT,
+           std::complex<double>& Z, int& IERR);
 
-} // namespace quelm
+}  // namespace quelm

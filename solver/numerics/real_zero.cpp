@@ -10,8 +10,7 @@ namespace {
 
 // A double in the Fortran edit descriptor 1PD15.8: "-1.23456789D+02",
 // right-justified in 15 characters; a three-digit exponent drops the D.
-std::string formatD15_8(double value)
-{
+std::string formatD15_8(double value) {
     if (std::isnan(value)) {
         return "            NaN";
     }
@@ -27,17 +26,13 @@ std::string formatD15_8(double value)
     return std::string(field.size() < 15 ? 15 - field.size() : 0, ' ') + field;
 }
 
-void compose(std::string* message, const std::string& text)
-{
+void compose(std::string* message, const std::string& text) {
     if (message != nullptr) {
         *message = text.substr(0, 80);
     }
 }
 
-bool sameSign(double x, double y)
-{
-    return std::copysign(1.0, x) == std::copysign(1.0, y);
-}
+bool sameSign(double x, double y) { return std::copysign(1.0, x) == std::copysign(1.0, y); }
 
 // Per-mode constants: non-halving steps allowed before a forced bisection,
 // and the step count at which the interpolation step is doubled (-1: never).
@@ -46,9 +41,8 @@ constexpr int doublingStep[2] = {-1, 3};
 
 // Step from b by inverse interpolation, kept at least tol long and at most
 // the bisection step hb. a is the previous point and d the one before it.
-double interpolationStep(int mode, int steps, bool& linearOnly, double a, double fa, double b,
-                         double fb, double d, double fd, double hb, double tol)
-{
+double interpolationStep(int mode, int steps, bool& linearOnly, double a, double fa, double b, double fb, double d,
+                         double fd, double hb, double tol) {
     tol = std::copysign(tol, hb);
     double p = (b - a) * fb;
     double q = 0.0;
@@ -78,11 +72,9 @@ double interpolationStep(int mode, int steps, bool& linearOnly, double a, double
     return hb;
 }
 
-} // namespace
+}  // namespace
 
-double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double)> F, int MODE,
-             std::string* message)
-{
+double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double)> F, int MODE, std::string* message) {
     if (MODE != 1 && MODE != 2) {
         char text[16];
         std::snprintf(text, sizeof text, "%3d", MODE);
@@ -92,8 +84,7 @@ double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double
     double fa = F(B);
     double fb = F(A);
     if (fa * fb > 0.0) {
-        compose(message, "F(A) AND F(B) HAVE THE SAME SIGN, A = " + formatD15_8(A) +
-                             ", B = " + formatD15_8(B));
+        compose(message, "F(A) AND F(B) HAVE THE SAME SIGN, A = " + formatD15_8(A) + ", B = " + formatD15_8(B));
         return 0.0;
     }
     const double absoluteEps = std::fabs(EPS);
@@ -127,8 +118,7 @@ double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double
         }
         const double w = steps > stepsBeforeBisection[MODE - 1]
                              ? hb
-                             : interpolationStep(MODE, steps, linearOnly, a, fa, b, fb, d, fd,
-                                                 hb, tol);
+                             : interpolationStep(MODE, steps, linearOnly, a, fa, b, fb, d, fd, hb, tol);
         d = a;
         a = b;
         fd = fa;
@@ -150,4 +140,4 @@ double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double
     }
 }
 
-} // namespace quelm
+}  // namespace quelm

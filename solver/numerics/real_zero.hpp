@@ -31,4 +31,4 @@ namespace quelm {
 double DZERO(double A, double B, double EPS, int MAXF, FunctionRef<double(double)> F, int MODE,
              std::string* message = nullptr);
 
-} // namespace quelm
+}  // namespace quelm

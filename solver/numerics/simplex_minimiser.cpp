@@ -18,12 +18,10 @@ struct Coefficients {
     double expansion = 2.0;
 };
 
-Coefficients chooseCoefficients(const double* coef)
-{
+Coefficients chooseCoefficients(const double* coef) {
     Coefficients chosen;
-    const bool acceptable = coef[0] >= -negligible && coef[1] >= -negligible &&
-                            coef[2] >= -negligible && coef[1] < 1.0 &&
-                            (coef[2] > 1.0 || coef[2] <= negligible);
+    const bool acceptable = coef[0] >= -negligible && coef[1] >= -negligible && coef[2] >= -negligible &&
+                            coef[1] < 1.0 && (coef[2] > 1.0 || coef[2] <= negligible);
     if (acceptable) {
         if (std::fabs(coef[0]) > negligible) {
             chosen.reflection = coef[0];
@@ -38,8 +36,7 @@ Coefficients chooseCoefficients(const double* coef)
     return chosen;
 }
 
-int chooseConvergenceMode(const double* eps, int previous)
-{
+int chooseConvergenceMode(const double* eps, int previous) {
     if (!(eps[0] > -negligible && eps[1] > -negligible)) {
         return previous;
     }
@@ -61,9 +58,7 @@ int chooseConvergenceMode(const double* eps, int previous)
 class Simplex {
 public:
     Simplex(MultivariateFunction f, double* s, int n, int ndim, double sign)
-        : f_(f), s_(s), n_(n), ndim_(ndim), sign_(sign)
-    {
-    }
+        : f_(f), s_(s), n_(n), ndim_(ndim), sign_(sign) {}
 
     int vertices() const { return n_ + 1; }
     double* vertex(int j) const { return s_ + static_cast<std::ptrdiff_t>(j) * ndim_; }
@@ -72,16 +67,14 @@ public:
     // Function value (negated when maximising) at the point x.
     double evaluate(const double* x) const { return sign_ * f_(x); }
 
-    void evaluateAll()
-    {
+    void evaluateAll() {
         for (int j = 0; j < vertices(); ++j) {
             value(j) = evaluate(vertex(j));
         }
     }
 
     // First highest and first lowest value.
-    int worst()
-    {
+    int worst() {
         int h = 0;
         for (int j = 1; j < vertices(); ++j) {
             if (value(j) > value(h)) {
@@ -90,8 +83,7 @@ public:
         }
         return h;
     }
-    int best()
-    {
+    int best() {
         int l = 0;
         for (int j = 1; j < vertices(); ++j) {
             if (value(j) < value(l)) {
@@ -101,8 +93,7 @@ public:
         return l;
     }
 
-    void centroidWithout(int h, double* centroid) const
-    {
+    void centroidWithout(int h, double* centroid) const {
         for (int i = 0; i < n_; ++i) {
             double sum = 0.0;
             for (int j = 0; j < vertices(); ++j) {
@@ -115,8 +106,7 @@ public:
     }
 
     // out = (1 - t) * centroid + t * x.
-    void affine(const double* centroid, const double* x, double t, double* out) const
-    {
+    void affine(const double* centroid, const double* x, double t, double* out) const {
         for (int i = 0; i < n_; ++i) {
             out[i] = (1.0 - t) * centroid[i] + t * x[i];
         }
@@ -124,8 +114,7 @@ public:
 
     void replace(int j, const double* x) const { std::copy(x, x + n_, vertex(j)); }
 
-    void shrinkTowards(int l) const
-    {
+    void shrinkTowards(int l) const {
         for (int j = 0; j < vertices(); ++j) {
             if (j != l) {
                 for (int i = 0; i < n_; ++i) {
@@ -136,8 +125,7 @@ public:
     }
 
     // Standard deviation of the stored values about their mean.
-    double valueSpread()
-    {
+    double valueSpread() {
         double mean = 0.0;
         for (int j = 0; j < vertices(); ++j) {
             mean += value(j);
@@ -151,8 +139,7 @@ public:
     }
 
     // Largest coordinate difference between two vertices.
-    double size() const
-    {
+    double size() const {
         double largest = 0.0;
         for (int i = 0; i < n_; ++i) {
             double low = vertex(0)[i];
@@ -177,8 +164,7 @@ private:
 
 // One Nelder-Mead step on the worst vertex; returns true when the simplex
 // was shrunk (its values then need evaluating again).
-bool nelderMeadStep(Simplex& simplex, const Coefficients& k)
-{
+bool nelderMeadStep(Simplex& simplex, const Coefficients& k) {
     std::array<double, maxVariables> centroid{};
     std::array<double, maxVariables> reflected{};
     std::array<double, maxVariables> trial{};
@@ -223,12 +209,10 @@ bool nelderMeadStep(Simplex& simplex, const Coefficients& k)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] int NV,
-           const double* COEF, const double* EPS, int& MAXIT, int MODE, double* XOPT,
-           double& FOPT, int& IERR, SimplexMemory* memory)
-{
+void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] int NV, const double* COEF,
+           const double* EPS, int& MAXIT, int MODE, double* XOPT, double& FOPT, int& IERR, SimplexMemory* memory) {
     if (N < 1 || N > maxVariables || NDIM < N) {
         IERR = 2000;
         return;
@@ -265,7 +249,7 @@ void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] 
                 if (mode == 1) {
                     done = true;
                 } else {
-                    mode = 4; // the size test of the next iteration decides
+                    mode = 4;  // the size test of the next iteration decides
                 }
             }
         } else if (mode == 2 || mode == 4) {
@@ -292,4 +276,4 @@ void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] 
     FOPT = sign * simplex.value(best);
 }
 
-} // namespace quelm
+}  // namespace quelm

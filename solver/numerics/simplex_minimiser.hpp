@@ -41,8 +41,7 @@ struct SimplexMemory {
     int convergenceMode = 3;
 };
 
-void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, int NV, const double* COEF,
-           const double* EPS, int& MAXIT, int MODE, double* XOPT, double& FOPT, int& IERR,
-           SimplexMemory* memory = nullptr);
+void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, int NV, const double* COEF, const double* EPS,
+           int& MAXIT, int MODE, double* XOPT, double& FOPT, int& IERR, SimplexMemory* memory = nullptr);
 
-} // namespace quelm
+}  // namespace quelm

@@ -30,8 +30,7 @@ Complex powerOfI(int e) {
 
 // Normalisation factor of a binomial-bunch mode (m, k).
 double binomialFactor(int q, int k, int mu) {
-    return std::sqrt(FACTRL(2 * k + q) / FACTRL(2 * k + q + mu)) *
-           std::sqrt(FACTRL(mu + k + q) / FACTRL(k + q)) *
+    return std::sqrt(FACTRL(2 * k + q) / FACTRL(2 * k + q + mu)) * std::sqrt(FACTRL(mu + k + q) / FACTRL(k + q)) *
            std::sqrt(FACTRL(mu + k) / (FACTRL(k) * FACTRL(mu)));
 }
 

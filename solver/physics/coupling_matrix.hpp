@@ -24,8 +24,7 @@ class CouplingMatrix {
 public:
     static constexpr int NM = MAX_MODES;
 
-    CouplingMatrix()
-        : m_(static_cast<std::size_t>(NM) * NM), ar_(m_.size()), ai_(m_.size()) {}
+    CouplingMatrix() : m_(static_cast<std::size_t>(NM) * NM), ar_(m_.size()), ai_(m_.size()) {}
 
     // Element (I, J), 1-based.
     const std::complex<double>& M(int I, int J) const { return m_[index(I, J)]; }

@@ -8,10 +8,10 @@
 namespace quelm {
 
 struct CurrentStep {
-    double CURR = 0.0;   // bunch current, mA
-    double SGMI = 0.0;   // bunch length / ring radius at CURR
-    double NUSI = 0.0;   // synchrotron tune at CURR
-    double COUPK = 0.0;  // coupling strength CURR * GIMP / NUSI
+    double CURR = 0.0;                  // bunch current, mA
+    double SGMI = 0.0;                  // bunch length / ring radius at CURR
+    double NUSI = 0.0;                  // synchrotron tune at CURR
+    double COUPK = 0.0;                 // coupling strength CURR * GIMP / NUSI
     std::complex<double> ZARG1, ZARG2;  // resonator poles scaled by the bunch length
 };
 

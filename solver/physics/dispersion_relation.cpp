@@ -88,8 +88,7 @@ Complex ZEZE1(const Complex& W) {
 }
 
 DispersionRelation::DispersionRelation(const RunParameters& p, const CouplingMatrix& M)
-    : p_(p), M_(M), work_(static_cast<std::size_t>(MAX_MODES) * MAX_MODES), dispersion_(MAX_MODES),
-      used_(MAX_MODES) {}
+    : p_(p), M_(M), work_(static_cast<std::size_t>(MAX_MODES) * MAX_MODES), dispersion_(MAX_MODES), used_(MAX_MODES) {}
 
 Complex DispersionRelation::DET(const Complex& Z) {
     const RunParameters& p = p_;
@@ -116,7 +115,8 @@ Complex DispersionRelation::DET(const Complex& Z) {
         return work_[static_cast<std::size_t>(j) * MAX_MODES + static_cast<std::size_t>(i)];
     };
     for (int j = 0; j < N; ++j) {
-        for (int i = 0; i < N; ++i) A(i, j) = M.M(i + 1, j + 1);
+        for (int i = 0; i < N; ++i)
+            A(i, j) = M.M(i + 1, j + 1);
     }
     for (int i = 0; i < N; ++i) {
         const int b = i / radial;
@@ -147,7 +147,8 @@ Complex DispersionRelation::DET(const Complex& Z) {
         if (row < 0) return 0.0;  // singular
         used_[static_cast<std::size_t>(column)] = 1;
         if (row != column) {
-            for (int j = 0; j < N; ++j) std::swap(A(row, j), A(column, j));
+            for (int j = 0; j < N; ++j)
+                std::swap(A(row, j), A(column, j));
             D = -D;
         }
         const Complex pivot = A(column, column);

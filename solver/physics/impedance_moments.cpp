@@ -56,9 +56,11 @@ void fillClosedForm(const RunParameters& p, const CurrentStep& s, std::span<Comp
     for (int j = 1; j <= pairs; ++j) {
         const double evenMoment = std::exp(GAMMLN(j - 0.5));
         Complex V[2];
-        for (int i = 0; i < 2; ++i) V[i] = poles.Z[i] * U[i] + evenMoment;
+        for (int i = 0; i < 2; ++i)
+            V[i] = poles.Z[i] * U[i] + evenMoment;
         c[static_cast<std::size_t>(2 * j - 1)] = (V[0] - V[1]) / integerPower(sqrt2, 2 * j - 1);
-        for (int i = 0; i < 2; ++i) U[i] = poles.Z[i] * V[i];
+        for (int i = 0; i < 2; ++i)
+            U[i] = poles.Z[i] * V[i];
         c[static_cast<std::size_t>(2 * j)] = (U[0] - U[1]) / integerPower(sqrt2, 2 * j);
     }
 }
@@ -69,12 +71,12 @@ double integrationHalfWidth(double sigma, int NN) {
     const double start = static_cast<double>(6.78f) / sigma;
     const double step = static_cast<double>(2.26f) / sigma;
     double L = start;
-    for (int n = 0; n < 1000 && FRT(L, sigma, NN) > 0.0; ++n) L += step;
+    for (int n = 0; n < 1000 && FRT(L, sigma, NN) > 0.0; ++n)
+        L += step;
     return L;
 }
 
-void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Complex> c,
-                    std::ostream& console) {
+void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Complex> c, std::ostream& console) {
     const Poles poles = polesOf(p, s);
     const int NN = highestMomentOrder(p);
     const double sigma = s.SGMI;
@@ -101,9 +103,7 @@ void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Comp
     }
 }
 
-double factorialRatioRoot(int numerator, int denominator) {
-    return std::sqrt(FACTRL(numerator) / FACTRL(denominator));
-}
+double factorialRatioRoot(int numerator, int denominator) { return std::sqrt(FACTRL(numerator) / FACTRL(denominator)); }
 
 }  // namespace
 

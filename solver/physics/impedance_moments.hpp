@@ -45,8 +45,7 @@ public:
 
     // Recomputes the table for the bunch length of `step`.  FGAUSS failures
     // go to `console`, WBSJA's messages to `listing`.
-    void compute(const RunParameters& p, const CurrentStep& step, std::ostream& listing,
-                 std::ostream& console);
+    void compute(const RunParameters& p, const CurrentStep& step, std::ostream& listing, std::ostream& console);
 
     // c_N of a Gaussian bunch, N = 0..2 MABS + 4 KRAD.
     const std::complex<double>& c(int N) const { return gaussian_[static_cast<std::size_t>(N)]; }
