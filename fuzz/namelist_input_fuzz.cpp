@@ -6,8 +6,8 @@
 #include <string>
 
 #include "solver/current_scan.hpp"
-#include "solver/listing_writer.hpp"
-#include "solver/namelist_reader.hpp"
+#include "solver/io/listing_writer.hpp"
+#include "solver/io/namelist_reader.hpp"
 #include "solver/result_output.hpp"
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"

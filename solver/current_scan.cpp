@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 #include "solver/numerics/complex_eigenvalues.hpp"
 #include "solver/parallel_for.hpp"
 #include "solver/physics/bunch_parameters.hpp"

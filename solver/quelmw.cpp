@@ -8,8 +8,8 @@
 
 #include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
-#include "solver/listing_writer.hpp"
-#include "solver/namelist_reader.hpp"
+#include "solver/io/listing_writer.hpp"
+#include "solver/io/namelist_reader.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/result_output.hpp"
 #include "solver/run_clock.hpp"

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "solver/character_plot.hpp"
 #include "solver/current_scan.hpp"
-#include "solver/listing_writer.hpp"
+#include "solver/io/character_plot.hpp"
+#include "solver/io/listing_writer.hpp"
+#include "solver/io/plot_file_writer.hpp"
 #include "solver/physics/bunch_parameters.hpp"
-#include "solver/plot_file_writer.hpp"
 #include "solver/root_search.hpp"
 
 namespace quelm {

@@ -1,6 +1,6 @@
 #include "solver/run_input.hpp"
 
-#include "solver/namelist_reader.hpp"
+#include "solver/io/namelist_reader.hpp"
 
 namespace quelm {
 namespace {

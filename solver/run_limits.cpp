@@ -1,6 +1,6 @@
 #include "solver/run_limits.hpp"
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 namespace quelm {
 namespace {

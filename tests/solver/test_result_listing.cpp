@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "solver/listing_writer.hpp"
+#include "solver/io/listing_writer.hpp"
 
 namespace quelm {
 namespace {

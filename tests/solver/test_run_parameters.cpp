@@ -3,7 +3,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"
 

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "solver/plot_file_writer.hpp"
+#include "solver/io/plot_file_writer.hpp"
 
 namespace quelm {
 namespace {

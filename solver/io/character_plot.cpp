@@ -1,4 +1,4 @@
-#include "solver/character_plot.hpp"
+#include "solver/io/character_plot.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <tuple>
 #include <utility>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 namespace quelm {
 namespace {

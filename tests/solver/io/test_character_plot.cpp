@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/character_plot.hpp"
+#include "solver/io/character_plot.hpp"
 
 namespace quelm {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 namespace quelm::edit {
 namespace {

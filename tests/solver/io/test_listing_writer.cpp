@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "solver/listing_writer.hpp"
+#include "solver/io/listing_writer.hpp"
 #include "solver/run_input.hpp"
 
 namespace quelm {

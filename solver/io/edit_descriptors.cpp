@@ -1,4 +1,4 @@
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 #include <cmath>
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "solver/listing_writer.hpp"
+#include "solver/io/listing_writer.hpp"
 
 #include <array>
 #include <string>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 namespace quelm {
 namespace {

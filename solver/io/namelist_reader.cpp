@@ -1,4 +1,4 @@
-#include "solver/namelist_reader.hpp"
+#include "solver/io/namelist_reader.hpp"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "solver/plot_file_writer.hpp"
+#include "solver/io/plot_file_writer.hpp"
 
 #include <array>
 #include <string_view>
 
-#include "solver/edit_descriptors.hpp"
+#include "solver/io/edit_descriptors.hpp"
 
 namespace quelm {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "solver/namelist_reader.hpp"
+#include "solver/io/namelist_reader.hpp"
 
 namespace quelm {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <ostream>
 
-#include "solver/plot_file_writer.hpp"
+#include "solver/io/plot_file_writer.hpp"
 
 namespace quelm {
 
