@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "solver/quelmw.hpp"
+#include "solver/run_clock.hpp"
 #include "solver/run_input.hpp"
 
 namespace {
@@ -107,6 +108,7 @@ int main(int argc, char** argv) {
     }
     quelm::RunOptions options;
     options.threads = scanThreads();
+    options.stampMoment = quelm::sourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"));
     ProgressLine progress;
     if (::isatty(STDERR_FILENO)) options.progress = std::ref(progress);
     return quelm::exitStatus(quelm::QUELMW(path, std::cout, std::cerr, options));

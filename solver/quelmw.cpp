@@ -122,7 +122,7 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
     RunOutcome outcome = RunOutcome::Completed;
     try {
         readRunInput(input, p.INFILE, p);
-        DATIMH(p.RUNDATE, p.RUNCLOCK);
+        DATIMH(p.RUNDATE, p.RUNCLOCK, options.stampMoment.value_or(std::time(nullptr)));
         writeBanner(listing, p);
         writeInputEcho(listing, p);
         outcome = computeAndReport(p, clock, listing, plot, console, errors, options);

@@ -1,6 +1,8 @@
 // The solver driver: one run from the input file to the listing and plot file.
 #pragma once
 
+#include <ctime>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -21,8 +23,9 @@ int exitStatus(RunOutcome outcome);
 
 // How a run is carried out; its results do not depend on it.
 struct RunOptions {
-    int threads = 1;        // threads of the current scan
-    ScanProgress progress;  // called as the scan goes on, when set
+    int threads = 1;                        // threads of the current scan
+    ScanProgress progress;                  // called as the scan goes on, when set
+    std::optional<std::time_t> stampMoment;  // the date and time stamped into the listing, when not now
 };
 
 // Runs the solver on the input file.  The run message goes to `console`,

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace quelm {
@@ -14,17 +13,16 @@ float processCpuSeconds() {
     return static_cast<float>(std::clock()) / static_cast<float>(CLOCKS_PER_SEC);
 }
 
-std::time_t runMoment() {
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-        long long seconds = 0;
-        const char* end = epoch + std::strlen(epoch);
-        const auto [stop, ec] = std::from_chars(epoch, end, seconds);
-        if (ec == std::errc() && stop == end && seconds >= 0) return static_cast<std::time_t>(seconds);
-    }
-    return std::time(nullptr);
-}
-
 }  // namespace
+
+std::optional<std::time_t> sourceDateEpoch(const char* text) {
+    if (text == nullptr) return std::nullopt;
+    long long seconds = 0;
+    const char* end = text + std::strlen(text);
+    const auto [stop, ec] = std::from_chars(text, end, seconds);
+    if (ec != std::errc() || stop != end || seconds < 0) return std::nullopt;
+    return static_cast<std::time_t>(seconds);
+}
 
 void CPUTIM(double& T, int MODE, CpuClock& clock) {
     if (MODE <= 1) {
@@ -53,8 +51,7 @@ std::string runClockText(const std::tm& local) {
     return text;
 }
 
-void DATIMH(std::string& DATE, std::string& TIME) {
-    const std::time_t moment = runMoment();
+void DATIMH(std::string& DATE, std::string& TIME, std::time_t moment) {
     const std::tm* local = std::localtime(&moment);
     if (local == nullptr) {
         DATE = TIME = std::string(8, ' ');
@@ -64,6 +61,6 @@ void DATIMH(std::string& DATE, std::string& TIME) {
     TIME = runClockText(*local);
 }
 
-void DATIME(std::string& DATE, std::string& TIME) { DATIMH(DATE, TIME); }
+void DATIME(std::string& DATE, std::string& TIME, std::time_t moment) { DATIMH(DATE, TIME, moment); }
 
 }  // namespace quelm

@@ -49,16 +49,14 @@ TEST(RunClock, DateIsBlankPaddedAndTimeZeroPadded) {
 
 TEST(RunClock, SourceDateEpochFixesTheStamp) {
     ::setenv("TZ", "UTC", 1);
-    ::setenv("SOURCE_DATE_EPOCH", "1780000000", 1);  // 2026-05-28 20:26:40 UTC
+    const auto moment = sourceDateEpoch("1780000000");  // 2026-05-28 20:26:40 UTC
+    ASSERT_TRUE(moment.has_value());
     std::string date, time;
-    DATIMH(date, time);
+    DATIMH(date, time, *moment);
     EXPECT_EQ(date, "28/ 5/26");
     EXPECT_EQ(time, "20:26:40");
-    ::setenv("SOURCE_DATE_EPOCH", "not a number", 1);
-    DATIME(date, time);
-    EXPECT_EQ(date.size(), 8u);
-    EXPECT_NE(date, "28/ 5/26");
-    ::unsetenv("SOURCE_DATE_EPOCH");
+    for (const char* bad : {"not a number", "-5", "12x", ""}) EXPECT_FALSE(sourceDateEpoch(bad)) << bad;
+    EXPECT_FALSE(sourceDateEpoch(nullptr));
 }
 
 TEST(RunClock, ModeThreeCountsFromProcessStartNotFromTheLap) {
