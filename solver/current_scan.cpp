@@ -1,10 +1,11 @@
 #include "solver/current_scan.hpp"
 
 #include <algorithm>
+#include <complex>
+#include <limits>
 #include <sstream>
 
 #include "solver/io/edit_descriptors.hpp"
-#include "solver/numerics/complex_eigenvalues.hpp"
 #include "solver/parallel_for.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 
@@ -15,11 +16,16 @@ namespace {
 // this (relative to the largest moment) are reported.
 constexpr double CLOSED_FORM_TOLERANCE = 1e-4;
 
+// What a current whose eigenvalues were not found holds in their place.
+const std::complex<double> NOT_FOUND(std::numeric_limits<double>::quiet_NaN(),
+                                     std::numeric_limits<double>::quiet_NaN());
+
 }  // namespace
 
 bool searchesRoots(const RunParameters& p) { return p.LINTGL && p.SPRDMAX != 0.0; }
 
-CurrentScan::CurrentScan(const RunParameters& p) : p_(p), results_(p.NTOT, p.NCR, searchesRoots(p) ? p.NSTPS : 0) {}
+CurrentScan::CurrentScan(const RunParameters& p, EigenPrecision precision)
+    : p_(p), precision_(precision), results_(p.NTOT, p.NCR, searchesRoots(p) ? p.NSTPS : 0) {}
 
 void CurrentScan::warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console,
                                                std::ostream& errors) const {
@@ -65,27 +71,40 @@ void CurrentScan::computeMoments(std::ostream& listing, std::ostream& console, s
 void CurrentScan::computeEigenvalues(int threads, const ScanProgress& progress) {
     // Working storage of each thread, allocated once.
     struct Workspace {
+        Workspace(int order, EigenPrecision precision)
+            : solver(order, precision), w(static_cast<std::size_t>(std::max(order, 1))) {}
         CouplingMatrix matrix;
-        std::vector<float> WR = std::vector<float>(CouplingMatrix::NM);
-        std::vector<float> WI = std::vector<float>(CouplingMatrix::NM);
+        MatrixEigenvalues solver;
+        std::vector<std::complex<double>> w;
     };
-    std::vector<Workspace> workspaces(static_cast<std::size_t>(workerCount(threads, p_.NCR)));
+    std::vector<Workspace> workspaces;
+    for (int t = workerCount(threads, p_.NCR); t > 0; --t)
+        workspaces.emplace_back(p_.NTOT, precision_);
     parallelFor(
         p_.NCR, threads,
         [&](int k, int worker) {
-            Workspace& w = workspaces[static_cast<std::size_t>(worker)];
+            Workspace& ws = workspaces[static_cast<std::size_t>(worker)];
             const auto at = static_cast<std::size_t>(k);
-            buildCouplingMatrix(w.matrix, p_, steps_[at], moments_[static_cast<std::size_t>(epochOf_[at])], p_.SPRD);
-            int IERR = 0;
-            EISCG2(CouplingMatrix::NM, p_.NTOT, w.matrix.AR(), w.matrix.AI(), w.WR.data(), w.WI.data(), IERR);
+            buildCouplingMatrix(ws.matrix, p_, steps_[at], moments_[static_cast<std::size_t>(epochOf_[at])], p_.SPRD);
+            const EigenvalueOutcome outcome = ws.solver.solve(CouplingMatrix::NM, p_.NTOT, &ws.matrix.M(1, 1),
+                                                              ws.matrix.AR(), ws.matrix.AI(), ws.w.data());
+            results_.solveOf(k + 1) = outcome;
             for (int j = 1; j <= p_.NTOT; ++j) {
-                results_.EIGRE(j, k + 1) = w.WR[static_cast<std::size_t>(j - 1)];
-                results_.EIGIM(j, k + 1) = -w.WI[static_cast<std::size_t>(j - 1)];
+                const std::complex<double> value =
+                    outcome != EigenvalueOutcome::Found ? NOT_FOUND : ws.w[static_cast<std::size_t>(j - 1)];
+                results_.EIGRE(j, k + 1) = value.real();
+                results_.EIGIM(j, k + 1) = -value.imag();
             }
         },
         [&](int done) {
             if (progress) progress("eigenvalues", done, p_.NCR);
         });
+    for (int i = 1; i <= p_.NCR; ++i) {
+        if (results_.solved(i)) continue;
+        warnings_.push_back({i, "EIGENVALUES NOT FOUND AT CURRENT" +
+                                    edit::F(steps_[static_cast<std::size_t>(i - 1)].CURR, 10, 4) + " mA BY " +
+                                    methodName(precision_)});
+    }
 }
 
 // The roots follow the currents in order: each current's search starts
@@ -97,10 +116,18 @@ void CurrentScan::searchRoots(const ScanProgress& progress) {
     std::vector<float> WR(static_cast<std::size_t>(std::max(p_.NTOT, 1))), WI(WR.size());
     for (int i = 1; i <= p_.NCR; ++i) {
         const auto at = static_cast<std::size_t>(i - 1);
+        if (!results_.solved(i)) {
+            // No eigenvalues to start from: no roots either.
+            for (int k = 1; k <= p_.NSTPS; ++k) {
+                for (int j = 1; j <= p_.NMT; ++j)
+                    results_.ROOTRE(j, i, k) = results_.ROOTIM(j, i, k) = NOT_FOUND.real();
+            }
+            continue;
+        }
         buildCouplingMatrix(matrix, p_, steps_[at], moments_[static_cast<std::size_t>(epochOf_[at])], p_.SPRD);
         for (int j = 1; j <= p_.NTOT; ++j) {
-            WR[static_cast<std::size_t>(j - 1)] = results_.EIGRE(j, i);
-            WI[static_cast<std::size_t>(j - 1)] = -results_.EIGIM(j, i);
+            WR[static_cast<std::size_t>(j - 1)] = static_cast<float>(results_.EIGRE(j, i));
+            WI[static_cast<std::size_t>(j - 1)] = static_cast<float>(-results_.EIGIM(j, i));
         }
         search.run(i, steps_[at].NUSI, WR.data(), WI.data(), results_);
         if (progress) progress("roots", i, p_.NCR);

@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
+#include "solver/numerics/matrix_eigenvalues.hpp"
 #include "solver/physics/coupling_matrix.hpp"
 #include "solver/physics/impedance_moments.hpp"
 #include "solver/result_stores.hpp"
@@ -24,6 +26,13 @@ bool searchesRoots(const RunParameters& p);
 // the currents done and their number.
 using ScanProgress = std::function<void(const char* stage, int done, int total)>;
 
+// A numerical failure at one current of the scan (1-based index), in the
+// words of the listing's WARNING line.
+struct ScanWarning {
+    int current;
+    std::string text;
+};
+
 // The currents are independent once it is known at which of them the
 // impedance moments are recomputed (that depends only on the sequence of
 // bunch lengths): the moments of each such epoch and the eigenvalues of each
@@ -32,7 +41,7 @@ using ScanProgress = std::function<void(const char* stage, int done, int total)>
 // on the number of threads.
 class CurrentScan {
 public:
-    explicit CurrentScan(const RunParameters& p);
+    CurrentScan(const RunParameters& p, EigenPrecision precision = EigenPrecision::Double);
 
     // Runs the scan on `threads` threads.  Quadrature failures go to
     // `console`, messages of the Bessel functions to `listing` (both in the
@@ -43,6 +52,8 @@ public:
 
     const ResultStores& results() const { return results_; }
     ResultStores& results() { return results_; }
+    // The failures of the scan, in the order of the currents.
+    const std::vector<ScanWarning>& warnings() const { return warnings_; }
     // How often the impedance moments were computed.
     int momentComputations() const { return static_cast<int>(epochs_.size()); }
 
@@ -54,7 +65,9 @@ private:
     void warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console, std::ostream& errors) const;
 
     const RunParameters& p_;
+    EigenPrecision precision_;
     ResultStores results_;
+    std::vector<ScanWarning> warnings_;
     std::vector<CurrentStep> steps_;  // per current
     std::vector<int> epochOf_;        // per current: the moment table it uses
     std::vector<int> epochs_;         // per epoch: the current (0-based) whose length it was computed for

@@ -11,7 +11,9 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
+#include "solver/command_line.hpp"
 #include "solver/quelmw.hpp"
 #include "solver/run_clock.hpp"
 #include "solver/run_input.hpp"
@@ -19,7 +21,7 @@
 namespace {
 
 const char* const USAGE =
-    "usage: quelmw [INPUT]\n"
+    "usage: quelmw [--single-precision] [INPUT]\n"
     "\n"
     "Computes the coherent tune shifts (Nu-Nux)/Nus of the head-tail modes of a\n"
     "single bunch over a scan of the bunch current, for a broad-band resonator\n"
@@ -27,13 +29,19 @@ const char* const USAGE =
     "INPUT-base.vpt beside the input file.  Without INPUT the file name is asked\n"
     "for on the console.\n"
     "\n"
+    "  --single-precision  take the eigenvalues with the historical single-precision\n"
+    "                      solver, to compare with listings of old runs (it errs at\n"
+    "                      large matrix orders; the default solver is double precision)\n"
+    "  -h, --help          show this text\n"
+    "\n"
     "Environment: QUELMW_THREADS, the number of threads of the current scan\n"
     "(default: all processors); SOURCE_DATE_EPOCH, seconds since 1970 to stamp\n"
     "into the listing instead of the present time.\n"
     "\n"
-    "Exit status: 0 when the run ended normally (also after a limit check that\n"
-    "stops it, reported in the listing), 1 for a missing or malformed input file\n"
-    "or an output file that cannot be written, 2 for a usage error.\n";
+    "Exit status: 0 when the run went through; 1 for a missing or malformed input\n"
+    "file or an output file that cannot be written; 2 for a usage error; 3 when a\n"
+    "check stopped the run (a framed box in the listing says why); 4 when the run\n"
+    "went through but some eigenvalues or roots were not found (WARNING lines).\n";
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
@@ -93,15 +101,16 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string path = argc > 1 ? argv[1] : "";
-    if (path == "--help" || path == "-h") {
+    const quelm::CommandLine line = quelm::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (line.help) {
         std::cout << USAGE;
         return 0;
     }
-    if (argc > 2 || (path.size() > 1 && path[0] == '-')) {
-        std::cerr << USAGE;
+    if (!line.error.empty()) {
+        std::cerr << "quelmw: " << line.error << "\n\n" << USAGE;
         return 2;
     }
+    std::string path = line.input;
     if (isBlank(path) && !promptForInput(path)) {
         std::cerr << "\nquelmw: no input file name given\n";
         return 1;
@@ -109,6 +118,7 @@ int main(int argc, char** argv) {
     quelm::RunOptions options;
     options.threads = scanThreads();
     options.stampMoment = quelm::sourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"));
+    options.precision = line.precision;
     ProgressLine progress;
     if (::isatty(STDERR_FILENO)) options.progress = std::ref(progress);
     return quelm::exitStatus(quelm::QUELMW(path, std::cout, std::cerr, options));

@@ -83,19 +83,34 @@ RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& lis
         return RunOutcome::StoppedByCheck;
     }
 
-    CurrentScan scan(p);
+    CurrentScan scan(p, options.precision);
     scan.run(listing, console, errors, options.threads, options.progress);
+    for (const ScanWarning& warning : scan.warnings()) {
+        writeWarningLine(listing, warning.text);
+        errors << "quelmw: WARNING: " << warning.text << '\n';
+    }
     if (p.IPRINT) writeResultTables(listing, p, scan.results());
     sortEigenvaluesForPlotting(scan.results(), p);
     CPUTIM(p.CPUSEC, 3, clock);
     writeResultPlots(listing, plot, p, scan.results());
-    return RunOutcome::Completed;
+    return scan.warnings().empty() ? RunOutcome::Completed : RunOutcome::CompletedWithFailures;
 }
 
 }  // namespace
 
 int exitStatus(RunOutcome outcome) {
-    return outcome == RunOutcome::Completed || outcome == RunOutcome::StoppedByCheck ? 0 : 1;
+    switch (outcome) {
+        case RunOutcome::Completed:
+            return 0;
+        case RunOutcome::StoppedByCheck:
+            return 3;
+        case RunOutcome::CompletedWithFailures:
+            return 4;
+        case RunOutcome::InputError:
+        case RunOutcome::OutputError:
+            break;
+    }
+    return 1;
 }
 
 RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors,

@@ -11,21 +11,24 @@
 namespace quelm {
 
 enum class RunOutcome {
-    Completed,       // the run went through
-    StoppedByCheck,  // a limit check ended the run after its box in the listing
-    InputError,      // the input file is missing or malformed
-    OutputError,     // the listing or plot file could not be created or written
+    Completed,              // the run went through
+    CompletedWithFailures,  // the run went through, but some numerical solves failed (WARNING lines)
+    StoppedByCheck,         // a check ended the run after its box in the listing
+    InputError,             // the input file is missing or malformed
+    OutputError,            // the listing or plot file could not be created or written
 };
 
-// The process exit status of an outcome: 0 for a run that ended normally
-// (a stop box is a normal end), 1 otherwise.
+// The process exit status of an outcome: 0 for a run that went through,
+// 1 for input and output errors, 3 for a run that a check stopped, 4 for a
+// run with failed numerical solves.
 int exitStatus(RunOutcome outcome);
 
 // How a run is carried out; its results do not depend on it.
 struct RunOptions {
-    int threads = 1;                        // threads of the current scan
-    ScanProgress progress;                  // called as the scan goes on, when set
-    std::optional<std::time_t> stampMoment;  // the date and time stamped into the listing, when not now
+    int threads = 1;                                    // threads of the current scan
+    ScanProgress progress;                              // called as the scan goes on, when set
+    std::optional<std::time_t> stampMoment;             // the date and time stamped into the listing, when not now
+    EigenPrecision precision = EigenPrecision::Double;  // of the eigenvalue solver
 };
 
 // Runs the solver on the input file.  The run message goes to `console`,

@@ -1,5 +1,6 @@
 #include "solver/result_output.hpp"
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,10 +74,13 @@ private:
         }
     }
 
+    // A value that was not found (NaN) has no data line: the curve joins
+    // its neighbours across it.
     void writeCurve(const Frame& frame) {
         for (int n = 1; n <= p_.NCR; ++n) {
             const int i = p_.STPC < 0.0 ? p_.NCR + 1 - n : n;
-            writeDataLine(plotFile_, scanCurrent(p_, i), YPLOT_[static_cast<std::size_t>(n - 1)]);
+            const float value = YPLOT_[static_cast<std::size_t>(n - 1)];
+            if (!std::isnan(value)) writeDataLine(plotFile_, scanCurrent(p_, i), value);
         }
         if (frame.roots) {
             writePlotCommand(plotFile_);
@@ -118,11 +122,11 @@ void writeResultTables(std::ostream& listing, const RunParameters& p, const Resu
 
 void sortEigenvaluesForPlotting(ResultStores& results, const RunParameters& p) {
     // The exchange sort, strict comparison: equal values keep their order.
-    const auto exchangeSort = [&](int i, float& (ResultStores::*part)(int, int)) {
+    const auto exchangeSort = [&](int i, double& (ResultStores::*part)(int, int)) {
         for (int a = 1; a < p.NTOT; ++a) {
             for (int b = a + 1; b <= p.NTOT; ++b) {
-                float& first = (results.*part)(a, i);
-                float& second = (results.*part)(b, i);
+                double& first = (results.*part)(a, i);
+                double& second = (results.*part)(b, i);
                 if (second < first) std::swap(first, second);
             }
         }
@@ -138,8 +142,8 @@ void writeResultPlots(std::ostream& listing, std::ostream& plotFile, const RunPa
     FrameWriter writer(listing, plotFile, p);
     const std::string methodNote = showsMatrixMethod(p) ? MATRIX_METHOD_NOTE : std::string(34, ' ');
     const double headerSpread = showsMatrixMethod(p) ? p.SPRDMAX : 0.0;
-    const auto realPart = [&](int j, int i) { return results.EIGRE(j, i); };
-    const auto imaginaryPart = [&](int j, int i) { return -results.EIGIM(j, i); };
+    const auto realPart = [&](int j, int i) { return static_cast<float>(results.EIGRE(j, i)); };
+    const auto imaginaryPart = [&](int j, int i) { return static_cast<float>(-results.EIGIM(j, i)); };
 
     const float delta = static_cast<float>(p.MMAX - p.MMIN) / static_cast<float>(p.NSPL);
     for (int s = 0; s < p.NSPL; ++s) {

@@ -5,10 +5,16 @@
 // eigen solver's imaginary part, ROOTIM(j, i, k) minus the root's.  Every
 // printed or plotted imaginary part is the negation of the stored value.
 // Indices are 1-based as in the listing: mode j, current i, spread step k.
+//
+// The eigenvalues are kept in double precision; the listing and the plot
+// file print them in single precision.  A current whose eigenvalues were
+// not found holds NaN in their place.
 #pragma once
 
 #include <cstddef>
 #include <vector>
+
+#include "solver/numerics/matrix_eigenvalues.hpp"
 
 namespace quelm {
 
@@ -21,6 +27,7 @@ public:
           steps_(static_cast<std::size_t>(spreadSteps > 0 ? spreadSteps : 0)),
           eigRe_(modes_ * currents_),
           eigIm_(modes_ * currents_),
+          solves_(currents_, EigenvalueOutcome::Found),
           rootRe_(modes_ * currents_ * steps_),
           rootIm_(modes_ * currents_ * steps_) {}
 
@@ -28,10 +35,15 @@ public:
     int currents() const { return static_cast<int>(currents_); }
     int spreadSteps() const { return static_cast<int>(steps_); }
 
-    float& EIGRE(int j, int i) { return eigRe_[eigIndex(j, i)]; }
-    float& EIGIM(int j, int i) { return eigIm_[eigIndex(j, i)]; }
-    float EIGRE(int j, int i) const { return eigRe_[eigIndex(j, i)]; }
-    float EIGIM(int j, int i) const { return eigIm_[eigIndex(j, i)]; }
+    double& EIGRE(int j, int i) { return eigRe_[eigIndex(j, i)]; }
+    double& EIGIM(int j, int i) { return eigIm_[eigIndex(j, i)]; }
+    double EIGRE(int j, int i) const { return eigRe_[eigIndex(j, i)]; }
+    double EIGIM(int j, int i) const { return eigIm_[eigIndex(j, i)]; }
+
+    // How the eigenvalues of current i were found.
+    EigenvalueOutcome& solveOf(int i) { return solves_[static_cast<std::size_t>(i - 1)]; }
+    EigenvalueOutcome solveOf(int i) const { return solves_[static_cast<std::size_t>(i - 1)]; }
+    bool solved(int i) const { return solveOf(i) == EigenvalueOutcome::Found; }
 
     double& ROOTRE(int j, int i, int k) { return rootRe_[rootIndex(j, i, k)]; }
     double& ROOTIM(int j, int i, int k) { return rootIm_[rootIndex(j, i, k)]; }
@@ -48,7 +60,8 @@ private:
     }
 
     std::size_t modes_, currents_, steps_;
-    std::vector<float> eigRe_, eigIm_;
+    std::vector<double> eigRe_, eigIm_;
+    std::vector<EigenvalueOutcome> solves_;
     std::vector<double> rootRe_, rootIm_;
 };
 

@@ -57,7 +57,7 @@ RootSearch::Point RootSearch::matchPreviousCurrent(int j, int i, int k, Point st
     for (int candidate = 1; candidate <= p_.NMT; ++candidate) {
         const Point P = previousRoot(candidate);
         const double d = distance(start.x, start.y, P.x, P.y);
-        if (d > best) continue;
+        if (!(d <= best)) continue;  // also a root that was not found (NaN)
         bool rejected = false;
         for (int l = 1; l < j && !rejected; ++l) {
             const int taken = TAKEN[static_cast<std::size_t>(l - 1)];

@@ -194,6 +194,8 @@ void writeStopBox(std::ostream& out, const RunStop& stop) {
     out << " **************************************************\n";
 }
 
+void writeWarningLine(std::ostream& out, const std::string& text) { out << " **WARNING** " << text << '\n'; }
+
 void writeBunchLengthTable(std::ostream& out, const RunParameters& p) {
     writeTabulation(out, 37, " BUNCH LENGTH VARIES WITH BUNCH CURRENT AS FOLLOWS ", p.CTOSGM, " Bunch Length (cm)  /",
                     p.SGMTOC);

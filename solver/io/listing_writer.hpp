@@ -21,6 +21,9 @@ void writeInputEcho(std::ostream& out, const RunParameters& p);
 // The framed box of a run that ends before its scan.
 void writeStopBox(std::ostream& out, const RunStop& stop);
 
+// The line that reports a numerical failure of the scan.
+void writeWarningLine(std::ostream& out, const std::string& text);
+
 // The bunch length tabulated against the current (CTOSGM, SGMTOC), in blocks
 // of ten entries up to the first block whose first length is zero.
 void writeBunchLengthTable(std::ostream& out, const RunParameters& p);
