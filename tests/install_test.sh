@@ -13,6 +13,7 @@ trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
 fail() { echo "install test: $*" >&2; exit 1; }
 
+unset DESTDIR
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/quelmw bin/vexplotw share/vexplotw/help/vphelp.html \
