@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <string>
+#include <system_error>
 
 #include <spawn.h>
 #include <sys/stat.h>
@@ -10,7 +11,19 @@
 
 namespace vexplot {
 
-HelpStart openHelpFile(const std::filesystem::path& helpPath) {
+namespace fs = std::filesystem;
+
+fs::path findHelpFile(const fs::path& programDirectory) {
+  const fs::path besideProgram = programDirectory / kHelpFile;
+  const fs::path installed = (programDirectory / kInstalledHelpFile).lexically_normal();
+  std::error_code error;
+  if (!fs::exists(besideProgram, error) && fs::exists(installed, error)) {
+    return installed;
+  }
+  return besideProgram;
+}
+
+HelpStart openHelpFile(const fs::path& helpPath) {
   struct stat status;
   if (::stat(helpPath.c_str(), &status) != 0) return {std::nullopt, errno};
   if (S_ISDIR(status.st_mode)) return {std::nullopt, EISDIR};

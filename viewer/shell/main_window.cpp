@@ -155,7 +155,7 @@ void MainWindow::openLogFile() {
 
 void MainWindow::showHelp() {
   if (helpViewer_) helpViewer_->isRunning();  // collects an ended viewer
-  HelpStart started = openHelpFile(settings_.places.programDirectory + kHelpFile);
+  HelpStart started = openHelpFile(findHelpFile(settings_.places.programDirectory));
   if (!started.process) {
     dialogs_.inform(this, "WinHelp failed", systemErrorName(started.error));
     return;
