@@ -1,6 +1,7 @@
 #include "solver/current_scan.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <complex>
 #include <limits>
 #include <sstream>
@@ -19,6 +20,11 @@ constexpr double CLOSED_FORM_TOLERANCE = 1e-4;
 // What a current whose eigenvalues were not found holds in their place.
 const std::complex<double> NOT_FOUND(std::numeric_limits<double>::quiet_NaN(),
                                      std::numeric_limits<double>::quiet_NaN());
+
+// " AT CURRENT   4.0000 mA", as the scan's messages name a current.
+std::string atCurrent(const CurrentStep& step) { return " AT CURRENT" + edit::F(step.CURR, 10, 4) + " mA"; }
+
+RunStop scanStop(const std::string& message) { return {RunStop::Kind::Stop, message}; }
 
 }  // namespace
 
@@ -68,7 +74,7 @@ void CurrentScan::computeMoments(std::ostream& listing, std::ostream& console, s
     }
 }
 
-void CurrentScan::computeEigenvalues(int threads, const ScanProgress& progress) {
+std::optional<RunStop> CurrentScan::computeEigenvalues(int threads, const ScanProgress& progress) {
     // Working storage of each thread, allocated once.
     struct Workspace {
         Workspace(int order, EigenPrecision precision)
@@ -100,11 +106,13 @@ void CurrentScan::computeEigenvalues(int threads, const ScanProgress& progress) 
             if (progress) progress("eigenvalues", done, p_.NCR);
         });
     for (int i = 1; i <= p_.NCR; ++i) {
-        if (results_.solved(i)) continue;
-        warnings_.push_back({i, "EIGENVALUES NOT FOUND AT CURRENT" +
-                                    edit::F(steps_[static_cast<std::size_t>(i - 1)].CURR, 10, 4) + " mA BY " +
-                                    methodName(precision_)});
+        const std::string where = atCurrent(steps_[static_cast<std::size_t>(i - 1)]);
+        if (results_.solveOf(i) == EigenvalueOutcome::NotFinite)
+            return scanStop("COUPLING MATRIX" + where + " IS NOT FINITE");
+        if (!results_.solved(i))
+            warnings_.push_back({i, "EIGENVALUES NOT FOUND" + where + " BY " + methodName(precision_)});
     }
+    return std::nullopt;
 }
 
 // The roots follow the currents in order: each current's search starts
@@ -134,13 +142,39 @@ void CurrentScan::searchRoots(const ScanProgress& progress) {
     }
 }
 
-void CurrentScan::run(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads,
-                      const ScanProgress& progress) {
-    if (p_.NCR <= 0) return;
+std::optional<RunStop> CurrentScan::checkBunchParameters() const {
+    for (const CurrentStep& step : steps_) {
+        const double lengthCm = step.SGMI * p_.RRING;
+        if (!(lengthCm > 0.0) || !std::isfinite(lengthCm)) {
+            return scanStop("BUNCH LENGTH" + atCurrent(step) + " IS" + edit::PE(lengthCm, 11, 3) + " cm");
+        }
+        if (!(step.NUSI > 0.0) || !std::isfinite(step.NUSI)) {
+            return scanStop("SYNCHROTRON TUNE" + atCurrent(step) + " IS" + edit::PE(step.NUSI, 11, 3));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RunStop> CurrentScan::checkMoments() const {
+    for (std::size_t e = 0; e < epochs_.size(); ++e) {
+        if (!moments_[e].isFinite(p_)) {
+            return scanStop("IMPEDANCE MOMENTS FOR THE BUNCH" +
+                            atCurrent(steps_[static_cast<std::size_t>(epochs_[e])]) + " ARE NOT FINITE");
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RunStop> CurrentScan::run(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads,
+                                        const ScanProgress& progress) {
+    if (p_.NCR <= 0) return std::nullopt;
     planEpochs();
+    if (auto stop = checkBunchParameters()) return stop;
     computeMoments(listing, console, errors, threads);
-    computeEigenvalues(threads, progress);
+    if (auto stop = checkMoments()) return stop;
+    if (auto stop = computeEigenvalues(threads, progress)) return stop;
     if (searchesRoots(p_)) searchRoots(progress);
+    return std::nullopt;
 }
 
 }  // namespace quelm

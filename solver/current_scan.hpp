@@ -13,6 +13,7 @@
 #include "solver/physics/impedance_moments.hpp"
 #include "solver/result_stores.hpp"
 #include "solver/root_search.hpp"
+#include "solver/run_limits.hpp"
 #include "solver/run_parameters.hpp"
 
 namespace quelm {
@@ -46,9 +47,12 @@ public:
     // Runs the scan on `threads` threads.  Quadrature failures go to
     // `console`, messages of the Bessel functions to `listing` (both in the
     // order a single thread would write them), warnings about the run to
-    // `errors`.
-    void run(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads = 1,
-             const ScanProgress& progress = {});
+    // `errors`.  A bunch length, synchrotron tune, moment table or matrix
+    // that is not a finite number (or a length or tune that is not
+    // positive) ends the scan at once: the stop names the current and the
+    // quantity.
+    std::optional<RunStop> run(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads = 1,
+                               const ScanProgress& progress = {});
 
     const ResultStores& results() const { return results_; }
     ResultStores& results() { return results_; }
@@ -59,8 +63,10 @@ public:
 
 private:
     void planEpochs();
+    std::optional<RunStop> checkBunchParameters() const;
+    std::optional<RunStop> checkMoments() const;
     void computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads);
-    void computeEigenvalues(int threads, const ScanProgress& progress);
+    std::optional<RunStop> computeEigenvalues(int threads, const ScanProgress& progress);
     void searchRoots(const ScanProgress& progress);
     void warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console, std::ostream& errors) const;
 

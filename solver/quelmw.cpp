@@ -4,14 +4,20 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <new>
+#include <sstream>
 #include <system_error>
 
+#include <unistd.h>
+
+#include "common/replacement_file.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
 #include "solver/io/listing_writer.hpp"
 #include "solver/io/namelist_reader.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/result_output.hpp"
+#include "solver/run_checks.hpp"
 #include "solver/run_clock.hpp"
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"
@@ -25,27 +31,35 @@ bool isSameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
-// Creates (or replaces) an output file of the run.
-bool createOutput(std::ofstream& file, const std::string& path, const std::string& inputPath, std::ostream& errors) {
+// Whether the run may write the output file `path`: not over its input,
+// and into a directory it may create files in.  The outputs themselves are
+// written only when the run ends (writeOutput).
+bool canWriteOutput(const std::string& path, const std::string& inputPath, std::ostream& errors) {
     if (isSameFile(path, inputPath)) {
         errors << "quelmw: output file " << path << " would overwrite the input file\n";
         return false;
     }
-    file.open(path, std::ios::out | std::ios::trunc);
-    if (!file) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (::access(parent.empty() ? "." : parent.c_str(), W_OK | X_OK) != 0) {
         errors << "quelmw: cannot create " << path << ": " << std::strerror(errno) << '\n';
         return false;
     }
     return true;
 }
 
-bool closeOutput(std::ofstream& file, const std::string& path, std::ostream& errors) {
-    file.close();
-    if (file.fail()) {
-        errors << "quelmw: error writing " << path << '\n';
-        return false;
-    }
-    return true;
+// Replaces the output file with the text in one step: a run that fails on
+// the way, or a full disk, leaves an earlier file of the name as it was.
+bool writeOutput(const std::string& path, const std::ostringstream& text, std::ostream& errors) {
+    if (common::replaceFileWith(path, text.view())) return true;
+    errors << "quelmw: error writing " << path << ": " << std::strerror(errno) << '\n';
+    return false;
+}
+
+// A check's box in the listing, and the same words on standard error.
+RunOutcome stopRun(const RunStop& stop, std::ostream& listing, std::ostream& errors) {
+    writeStopBox(listing, stop);
+    errors << "quelmw: " << (stop.kind == RunStop::Kind::Stop ? "STOP: " : "WARNING: ") << stop.message << '\n';
+    return RunOutcome::StoppedByCheck;
 }
 
 // Bunch length and synchrotron tune over the scan: filled in for the models
@@ -70,21 +84,18 @@ void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
 // Everything after the echo: tables, checks, the scan and its output.
 RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& listing, std::ostream& plot,
                             std::ostream& console, std::ostream& errors, const RunOptions& options) {
+    if (const auto stop = checkRunParameters(p)) return stopRun(*stop, listing, errors);
     computeDerivedQuantities(p);
     // The tables hold 1005 currents: a longer scan stops before filling them.
     const bool fillsTables = p.SGMZ < 0.0 || p.NUS < 0.0;
-    if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) {
-        writeStopBox(listing, *stop);
-        return RunOutcome::StoppedByCheck;
-    }
+    if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) return stopRun(*stop, listing, errors);
     tabulateBunchParameters(listing, p);
-    if (const auto stop = checkRunLimits(p)) {
-        writeStopBox(listing, *stop);
-        return RunOutcome::StoppedByCheck;
-    }
+    if (const auto stop = checkRunLimits(p)) return stopRun(*stop, listing, errors);
 
     CurrentScan scan(p, options.precision);
-    scan.run(listing, console, errors, options.threads, options.progress);
+    if (const auto stop = scan.run(listing, console, errors, options.threads, options.progress)) {
+        return stopRun(*stop, listing, errors);
+    }
     for (const ScanWarning& warning : scan.warnings()) {
         writeWarningLine(listing, warning.text);
         errors << "quelmw: WARNING: " << warning.text << '\n';
@@ -108,6 +119,7 @@ int exitStatus(RunOutcome outcome) {
             return 4;
         case RunOutcome::InputError:
         case RunOutcome::OutputError:
+        case RunOutcome::InternalError:
             break;
     }
     return 1;
@@ -129,11 +141,11 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
     p.INFILE = inputPath;
     ASFILE(p.INFILE, p.LISTFILE, p.PLOTFILE, console);
 
-    std::ofstream listing, plot;
-    if (!createOutput(listing, p.LISTFILE, p.INFILE, errors) || !createOutput(plot, p.PLOTFILE, p.INFILE, errors)) {
+    if (!canWriteOutput(p.LISTFILE, p.INFILE, errors) || !canWriteOutput(p.PLOTFILE, p.INFILE, errors)) {
         return RunOutcome::OutputError;
     }
 
+    std::ostringstream listing, plot;
     RunOutcome outcome = RunOutcome::Completed;
     try {
         readRunInput(input, p.INFILE, p);
@@ -143,12 +155,17 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
         outcome = computeAndReport(p, clock, listing, plot, console, errors, options);
     } catch (const InputError& error) {
         errors << "quelmw: " << error.what() << '\n';
-        outcome = RunOutcome::InputError;
+        return RunOutcome::InputError;
+    } catch (const std::bad_alloc&) {
+        errors << "quelmw: out of memory; the run was abandoned and no output was written\n";
+        return RunOutcome::InternalError;
+    } catch (const std::exception& error) {
+        errors << "quelmw: internal error: " << error.what() << "; no output was written\n";
+        return RunOutcome::InternalError;
     }
 
-    const bool listingWritten = closeOutput(listing, p.LISTFILE, errors);
-    const bool plotWritten = closeOutput(plot, p.PLOTFILE, errors);
-    return listingWritten && plotWritten ? outcome : RunOutcome::OutputError;
+    const bool written = writeOutput(p.LISTFILE, listing, errors) && writeOutput(p.PLOTFILE, plot, errors);
+    return written ? outcome : RunOutcome::OutputError;
 }
 
 }  // namespace quelm

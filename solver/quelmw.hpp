@@ -16,11 +16,12 @@ enum class RunOutcome {
     StoppedByCheck,         // a check ended the run after its box in the listing
     InputError,             // the input file is missing or malformed
     OutputError,            // the listing or plot file could not be created or written
+    InternalError,          // the run could not go on (out of memory, say); nothing was written
 };
 
 // The process exit status of an outcome: 0 for a run that went through,
-// 1 for input and output errors, 3 for a run that a check stopped, 4 for a
-// run with failed numerical solves.
+// 1 for input, output and internal errors, 3 for a run that a check
+// stopped, 4 for a run with failed numerical solves.
 int exitStatus(RunOutcome outcome);
 
 // How a run is carried out; its results do not depend on it.
@@ -32,7 +33,10 @@ struct RunOptions {
 };
 
 // Runs the solver on the input file.  The run message goes to `console`,
-// error messages (one line each) to `errors`.
+// error messages (one line each) to `errors`.  The listing and the plot
+// file replace earlier ones only when the run ends (also when a check
+// stops it); after an input, output or internal error the earlier files
+// stay as they were.
 RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors,
                   const RunOptions& options = {});
 

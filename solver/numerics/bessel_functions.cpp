@@ -75,6 +75,28 @@ double millerRecurrence(long long n, double ax) {
     return wanted / (2.0 * evenSum - current);
 }
 
+// J_n(ax), n >= 2, from its power series sum_k (-1)^k (ax/2)^(2k+n) / (k! (n+k)!),
+// for arguments so far below the order that Miller's recurrence cannot
+// keep its numbers in range (2n/ax above 1e10).  The leading term is formed
+// as a product of factors below one, so that it underflows towards zero
+// instead of overflowing; the next terms fall off by (ax/2)^2/(k(n+k)).
+double powerSeries(long long n, double ax) {
+    const double half = ax / 2.0;
+    double term = 1.0;
+    for (long long i = 1; i <= n && term != 0.0; ++i) term *= half / static_cast<double>(i);
+    double sum = term;
+    for (long long k = 1; std::fabs(term) > 1e-17 * std::fabs(sum); ++k) {
+        term *= -(half * half) / static_cast<double>(k * (n + k));
+        sum += term;
+    }
+    return sum;
+}
+
+// Miller's recurrence rescales its numbers by 1e-10 when they pass 1e10;
+// that keeps up while one step of the recurrence grows them by at most
+// 2j/ax <= 1e10.
+bool millerKeepsInRange(long long n, double ax) { return 2.0 * static_cast<double>(n) / ax <= 1e10; }
+
 // J_n(x) for n >= 0.
 double besselNonNegativeOrder(long long n, double x) {
     if (n == 0) {
@@ -87,7 +109,9 @@ double besselNonNegativeOrder(long long n, double x) {
     if (ax == 0.0) {
         return 0.0;
     }
-    const double value = ax > static_cast<double>(n) ? upwardRecurrence(n, ax) : millerRecurrence(n, ax);
+    const double value = ax > static_cast<double>(n) ? upwardRecurrence(n, ax)
+                         : millerKeepsInRange(n, ax)   ? millerRecurrence(n, ax)
+                                                       : powerSeries(n, ax);
     return x < 0.0 && n % 2 == 1 ? -value : value;
 }
 

@@ -224,4 +224,11 @@ double closedFormDisagreement(const RunParameters& p, const CurrentStep& step, s
     return largest > 0.0 ? worstDifference / largest : 0.0;
 }
 
+bool ImpedanceMoments::isFinite(const RunParameters& p) const {
+    const auto finite = [](const std::complex<double>& z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); };
+    if (p.LBIN) return std::all_of(binomial_.begin(), binomial_.end(), finite);
+    const auto used = std::min(gaussian_.size(), static_cast<std::size_t>(highestMomentOrder(p) + 1));
+    return std::all_of(gaussian_.begin(), gaussian_.begin() + static_cast<std::ptrdiff_t>(used), finite);
+}
+
 }  // namespace quelm

@@ -54,6 +54,9 @@ public:
         return binomial_[static_cast<std::size_t>(a) * binomialSize_ + static_cast<std::size_t>(b)];
     }
 
+    // Whether every moment the matrix reads is a finite number.
+    bool isFinite(const RunParameters& p) const;
+
 private:
     void fillBinomial(const RunParameters& p, const CurrentStep& step, std::ostream& listing, std::ostream& console);
 

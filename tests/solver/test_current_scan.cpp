@@ -1,10 +1,13 @@
 // The current scan end to end: physics that a reader of the listing relies on.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
+#include <new>
 #include <sstream>
 
 #include "solver/current_scan.hpp"
+#include "solver/parallel_for.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/physics/impedance_moments.hpp"
 #include "solver/root_search.hpp"
@@ -203,6 +206,18 @@ TEST(CurrentScan, EigenvaluesAtOrder500MatchZgeev) {
         EXPECT_LE(error.worst, 1e-6) << "current " << cases.current(i - 1);
         EXPECT_LE(error.spuriousImaginary, 1e-6) << "current " << cases.current(i - 1);
     }
+}
+
+// An exception on a worker thread (out of memory, say) ends the loop and
+// reaches the caller instead of ending the process.
+TEST(ParallelFor, AnExceptionOfAnItemReachesTheCaller) {
+    std::atomic<int> started{0};
+    const auto body = [&](int item, int) {
+        ++started;
+        if (item == 3) throw std::bad_alloc();
+    };
+    EXPECT_THROW(parallelFor(1000, 3, body), std::bad_alloc);
+    EXPECT_LT(started.load(), 1000);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
 #include <sstream>
 #include <vector>
 
@@ -66,13 +68,76 @@ TEST_F(SolverRun, LimitCheckEndsTheRunAfterItsBox) {
     EXPECT_NE(listing.find("\n NCR: 1200 EXCEEDS MAXIMUM NCM: 1005\n"), std::string::npos);
 }
 
-TEST_F(SolverRun, MalformedInputIsReportedAndKeepsTheListingSoFar) {
-    const std::string input = write("bad.in", "TITLE\n&MPARM NUS=0.005 FOO=1 /\n");
+// An input error leaves the outputs of the last good run as they were, and
+// no temporary file behind.
+TEST_F(SolverRun, MalformedInputIsReportedAndKeepsEarlierOutputs) {
+    const std::string input = write("bad.in", GOOD_INPUT);
+    ASSERT_EQ(run(input), RunOutcome::Completed);
+    const std::string listing = contents((dir_ / "bad.out").string());
+    const std::string plot = contents((dir_ / "bad.vpt").string());
+    write("bad.in", "TITLE\n&MPARM NUS=0.005 FOO=1 /\n");
+    errors_.str("");
     EXPECT_EQ(run(input), RunOutcome::InputError);
     EXPECT_EQ(exitStatus(RunOutcome::InputError), 1);
     EXPECT_EQ(errors_.str(), "quelmw: syntax error in NAMELIST input, unit 5, file " + input +
                                  ": line 2: unknown item FOO in group MPARM\n");
-    EXPECT_TRUE(fs::exists(dir_ / "bad.out"));
+    EXPECT_EQ(contents((dir_ / "bad.out").string()), listing);
+    EXPECT_EQ(contents((dir_ / "bad.vpt").string()), plot);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+}
+
+// Every meaningless value stops the run before any computation with a box
+// naming the item, its value and the reason, and the same line on
+// standard error; so do quantities of the scan that come out meaningless.
+TEST_F(SolverRun, MeaninglessValuesStopTheRunWithABox) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"ENGY=1", "ENGY:  0.000E+00 IS NOT POSITIVE (BEAM ENERGY)"},
+        {"QV=1", "QV:  0.000E+00 DOES NOT EXCEED 0.5 (RESONATOR QUALITY FACTOR)"},
+        {"FREQ=5000", "FREQ:  0.000E+00 IS NOT POSITIVE (RESONATOR FREQUENCY)"},
+        {"REVFRQ=3", "REVFRQ:  0.000E+00 IS NOT POSITIVE (REVOLUTION FREQUENCY)"},
+        {"BETAC=5", "BETAC: -2.000E+00 IS NOT POSITIVE (BETA FUNCTION)"},
+        {"CRNT=1 STPC=1", "STPC: -1.000E+00 MAKES A SCAN CURRENT NEGATIVE"},
+        {"KRAD=1", "KRAD:   -1 IS NEGATIVE (HIGHEST RADIAL MODE)"},
+        {"SGMZ=1", "CTOSGM(3):  2.000E+00 DOES NOT EXCEED THE CURRENT BEFORE"},
+        {"NUS=0.005", "CTONUS(2):  4.000E+00 IS BELOW THE SCAN'S HIGHEST CURRENT"},
+        {"SGMZ=1", "BUNCH LENGTH AT CURRENT    1.0000 mA IS  0.000E+00 cm"},
+    };
+    const std::string replacements[] = {
+        "ENGY=0",  "QV=0",      "FREQ=0", "REVFRQ=0", "BETAC=-2", "CRNT=1 STPC=-1", "KRAD=-1",
+        "SGMZ=0 CTOSGM=0,3,2 SGMTOC=1,1,1", "NUS=0 CTONUS=0,4 NUSTOC=0.005,0.005",
+        "SGMZ=0 CTOSGM=2,6 SGMTOC=1,5",
+    };
+    for (std::size_t c = 0; c < std::size(cases); ++c) {
+        std::string text = GOOD_INPUT;
+        text.replace(text.find(cases[c].first), cases[c].first.size(), replacements[c]);
+        errors_.str("");
+        SCOPED_TRACE(replacements[c]);
+        EXPECT_EQ(run(write("stop.in", text)), RunOutcome::StoppedByCheck);
+        EXPECT_EQ(errors_.str(), "quelmw: STOP: " + cases[c].second + "\n");
+        const std::string listing = contents((dir_ / "stop.out").string());
+        EXPECT_NE(listing.find("\n " + cases[c].second + "\n\n *****"), std::string::npos);
+    }
+}
+
+// A current whose eigenvalues are not found (the single-precision solver
+// on an absurd impedance): a WARNING line in the listing and on standard
+// error, NaN in the table, no data line in the plot file, status 4.
+TEST_F(SolverRun, FailedEigenvaluesAreReportedAndLeftOutOfThePlot) {
+    std::string text = GOOD_INPUT;
+    text.replace(text.find("RS=0.5"), 6, "RS=1E30");
+    text.replace(text.find("ALPHA=0.01 /"), 12, "ALPHA=0.01 /\n");
+    RunOptions options;
+    options.precision = EigenPrecision::Single;
+    EXPECT_EQ(QUELMW(write("absurd.in", text), console_, errors_, options), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(exitStatus(RunOutcome::CompletedWithFailures), 4);
+    const std::string warning = "EIGENVALUES NOT FOUND AT CURRENT    1.0000 mA BY EISCG2 (SINGLE-PRECISION LR)";
+    EXPECT_EQ(errors_.str().rfind("quelmw: WARNING: " + warning + "\n", 0), 0u);
+    const std::string listing = contents((dir_ / "absurd.out").string());
+    EXPECT_NE(listing.find("\n **WARNING** " + warning + "\n"), std::string::npos);
+    EXPECT_NE(listing.find("NaN"), std::string::npos);
+    const std::string plot = contents((dir_ / "absurd.vpt").string());
+    EXPECT_EQ(plot.find("NaN"), std::string::npos);
+    EXPECT_EQ(plot.find("\n    1.0000  "), std::string::npos);
 }
 
 TEST_F(SolverRun, MissingInputIsAnError) {
@@ -233,9 +298,12 @@ struct ProcessResult {
     std::string output;
 };
 
-ProcessResult runExecutable(const std::string& arguments, const std::string& consoleInput = "") {
+// Runs the solver with `arguments` in a shell, after the shell commands
+// `setup`, with `consoleInput` typed at its prompt when given.
+ProcessResult runExecutable(const std::string& arguments, const std::string& consoleInput = "",
+                            const std::string& setup = "") {
     const std::string input = consoleInput.empty() ? "" : "printf '%s\\n' '" + consoleInput + "' | ";
-    const std::string command = input + QUELMW_EXECUTABLE + " " + arguments + " 2>&1";
+    const std::string command = "(" + setup + input + QUELMW_EXECUTABLE + " " + arguments + ") 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     char buffer[256];
@@ -262,6 +330,19 @@ TEST_F(SolverRun, CommandLine) {
     const ProcessResult prompted = runExecutable("' '", input);
     EXPECT_EQ(prompted.status, 0) << prompted.output;
     EXPECT_TRUE(fs::exists(dir_ / "prompted.out"));
+}
+
+// A full disk (a file-size limit here) ends the run with status 1 and
+// leaves the earlier outputs whole and no temporary file behind.
+TEST_F(SolverRun, FullDiskKeepsEarlierOutputs) {
+    const std::string input = write("full.in", GOOD_INPUT);
+    ASSERT_EQ(run(input), RunOutcome::Completed);
+    const std::string listing = contents((dir_ / "full.out").string());
+    const ProcessResult limited = runExecutable("'" + input + "'", "", "ulimit -f 4; trap '' XFSZ; ");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_NE(limited.output.find("quelmw: error writing "), std::string::npos) << limited.output;
+    EXPECT_EQ(contents((dir_ / "full.out").string()), listing);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
 }
 
 }  // namespace

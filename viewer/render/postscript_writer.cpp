@@ -11,7 +11,7 @@
 #include "viewer/render/clipping.hpp"
 #include "viewer/render/device_coordinates.hpp"
 #include "viewer/render/page_point.hpp"
-#include "viewer/render/replacement_file.hpp"
+#include "common/replacement_file.hpp"
 
 namespace vexplot {
 
@@ -271,7 +271,7 @@ std::string currentPostScriptTimeStamp() {
 PostScriptStatus writePostScript(const FrameState& frame, int view, const std::filesystem::path& path,
                                  double lineWidth, const PostScriptOrigin& origin) {
   if (view < 0 || view >= std::min(frame.viewCount, kMaxViews)) return kPostScriptNoSuchView;
-  ReplacementFile file(path);
+  common::ReplacementFile file(path);
   if (file.stream() == nullptr) return kPostScriptOpenFailed;
 
   PostScriptStream out(file.stream());

@@ -12,7 +12,7 @@
 #include "viewer/render/frame_renderer.hpp"
 #include "viewer/render/memory_device.hpp"
 #include "viewer/render/postscript_writer.hpp"
-#include "viewer/render/replacement_file.hpp"
+#include "common/replacement_file.hpp"
 #include "viewer/render/stroke_text.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/text_log.hpp"
@@ -46,7 +46,7 @@ class DisplayListPictures final : public PictureWriter {
                               [](const FrameState& frame, const std::filesystem::path& path) {
                                 std::ostringstream text;
                                 writeDisplayList(text, frame.displayList);
-                                return replaceFileWith(path, text.view());
+                                return common::replaceFileWith(path, text.view());
                               });
   }
 

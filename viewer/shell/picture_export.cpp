@@ -16,7 +16,7 @@
 #include "viewer/render/device_coordinates.hpp"
 #include "viewer/render/memory_device.hpp"
 #include "viewer/render/postscript_writer.hpp"
-#include "viewer/render/replacement_file.hpp"
+#include "common/replacement_file.hpp"
 #include "viewer/shell/headless_export.hpp"
 #include "viewer/windows/screen_device.hpp"
 
@@ -79,7 +79,7 @@ class PolylinePainter {
 // when it cannot be written whole.
 bool writePictureFile(const std::filesystem::path& path, const std::optional<QByteArray>& bytes) {
   return bytes &&
-         replaceFileWith(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+         common::replaceFileWith(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 std::optional<QByteArray> pngBytes(const QImage& picture) {

@@ -34,6 +34,23 @@ TEST(BesselRealArgument, KnownValuesAndSymmetries)
     EXPECT_NEAR(BESSJ0(0.0), 1.0, 1e-8);
 }
 
+// Far below the order, where the recurrence's rescaling cannot keep up
+// (2N/|x| > 1e10), the values are the power series': finite, falling
+// towards zero, and underflowing to it.
+TEST(BesselRealArgument, TinyArgumentsFallTowardsZero)
+{
+    EXPECT_EQ(BESSJ(2, 1e-300), 0.0);
+    EXPECT_EQ(BESSJ(60, 1.2e-11), 0.0);
+    WorstError relative("BESSJ rel, 2N/|x| > 1e10 (power series)");
+    for (const int n : {2, 3, 5, 10}) {
+        for (const double x : {1e-10, -3e-11, 1e-15, 2e-20}) {
+            const long double reference = referenceJ(n, x);
+            relative.add(std::fabs((BESSJ(n, x) - reference) / reference), x);
+        }
+    }
+    EXPECT_LE(relative.report(), 1e-15);
+}
+
 TEST(BesselRealArgument, NegativeOrdersFollowTheReflectionRule)
 {
     EXPECT_EQ(BESSJ(-1, 1.5), -BESSJ(1, 1.5));

@@ -13,7 +13,7 @@
 
 #include "tests/support/scratch_directory.hpp"
 #include "tests/viewer/render/ghostscript_check.hpp"
-#include "viewer/render/replacement_file.hpp"
+#include "common/replacement_file.hpp"
 
 namespace vexplot {
 namespace {
@@ -223,7 +223,7 @@ TEST_F(PostScriptWriterTest, ReplacedFileKeepsItsPermissionsAndLinks) {
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink(target, link);
   {
-    ReplacementFile unfinished(link);
+    common::ReplacementFile unfinished(link);
     ASSERT_NE(unfinished.stream(), nullptr);
     std::fputs("lost\n", unfinished.stream());
   }

@@ -1,4 +1,4 @@
-#include "viewer/render/replacement_file.hpp"
+#include "common/replacement_file.hpp"
 
 #include <cerrno>
 #include <random>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace vexplot {
+namespace common {
 
 namespace fs = std::filesystem;
 
@@ -105,4 +105,4 @@ bool replaceFileWith(const fs::path& target, std::string_view bytes) {
          std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) == bytes.size() && file.commit();
 }
 
-}  // namespace vexplot
+}  // namespace common

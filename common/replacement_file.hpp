@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace vexplot {
+namespace common {
 
 // An output file that takes its name only once it is complete. The text goes
 // to a new temporary file beside the target (beside the file a symbolic link
@@ -39,4 +39,4 @@ class ReplacementFile {
 // false, the target left as it was, when any step fails.
 bool replaceFileWith(const std::filesystem::path& target, std::string_view bytes);
 
-}  // namespace vexplot
+}  // namespace common
