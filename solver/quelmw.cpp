@@ -6,6 +6,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "solver/budget_checks.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
 #include "solver/io/listing_writer.hpp"
@@ -81,6 +82,15 @@ RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& lis
     if (const auto stop = checkRunLimits(p)) {
         writeStopBox(listing, *stop);
         return RunOutcome::StoppedByCheck;
+    }
+    if (p.ZPARM) {
+        auto stop = checkImpedanceBudget(p);
+        if (!stop) stop = loadImpedanceTable(*p.ZPARM, p.INFILE);
+        if (stop) {
+            writeStopBox(listing, *stop);
+            return RunOutcome::StoppedByCheck;
+        }
+        warnAboutTableReach(listing, errors, p);
     }
 
     CurrentScan scan(p);

@@ -49,7 +49,7 @@ struct ParameterTitle {
 void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::string& TITLE, const std::string& DATE,
                       const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC, double REVFRQ,
                       double ALPHA, double CHROM, double FREQ, double RS, double QV, double SPRD, bool LBIN, int MU,
-                      double CPU, const PlotRange& RANGE) {
+                      double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     std::string title = TITLE;
     title.resize(72, ' ');
     out << "  NEW FRAME\n"
@@ -60,8 +60,9 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         << "  TITLE 6.2 9.0 CENTER SIZE 2.0  " << quoted(titles.heading) << '\n'
         << "  CASE " << quoted(titles.headingCase) << '\n'
         << "  TITLE 2.0 8.6 SIZE 1.5  " << quoted("QUELM -- " + title.substr(0, 24)) << '\n'
-        << "  MORE " << quoted(title.substr(24)) << '\n'
-        << "  TITLE BOTTOM " << quoted("I2b1 (mA)") << '\n'
+        << "  MORE " << quoted(title.substr(24)) << '\n';
+    if (!BUDGET.empty()) out << "  MORE " << quoted(BUDGET) << '\n';
+    out << "  TITLE BOTTOM " << quoted("I2b1 (mA)") << '\n'
         << "  CASE         " << quoted(" V V     ") << '\n'
         << "  TITLE LEFT   " << quoted(titles.leftTitle) << '\n'
         << "  CASE         " << quoted("      G GV V  GV V") << '\n'
@@ -96,16 +97,16 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
 
 void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
             double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
-            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     writeFrameHeader(out, REAL_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ, RS,
-                     QV, SPRD, LBIN, MU, CPU, RANGE);
+                     QV, SPRD, LBIN, MU, CPU, RANGE, BUDGET);
 }
 
 void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
             double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
-            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     writeFrameHeader(out, IMAGINARY_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ,
-                     RS, QV, SPRD, LBIN, MU, CPU, RANGE);
+                     RS, QV, SPRD, LBIN, MU, CPU, RANGE, BUDGET);
 }
 
 void writeDataLine(std::ostream& out, double current, float value) {
