@@ -136,10 +136,10 @@ void warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunP
     const ImpedanceBudget& b = *p.ZPARM;
     listing << "\n **WARNING** IMPEDANCE TABLE " << b.ZTFILE << " ENDS AT" << edit::G(b.table.back().MHz, 13, 5)
             << "(MHz):\n " << edit::X(11) << edit::E(fraction, 10, 3)
-            << " OF THE BUNCH SPECTRUM LIES BEYOND IT AND SEES NO IMPEDANCE\n";
+            << " OF THE BUNCH SPECTRUM (HIGHEST MODE ORDER) LIES BEYOND IT AND SEES NO IMPEDANCE\n";
     errors << "quelmw: warning: the impedance table " << b.ZTFILE << " ends at " << shown(b.table.back().MHz)
            << " MHz; a part" << edit::PE(fraction, 10, 2)
-           << " of the bunch spectrum lies beyond it, where the impedance is taken as zero\n";
+           << " of the bunch spectrum (of the highest mode order) lies beyond it, where the impedance is taken as zero\n";
 }
 
 }  // namespace quelm

@@ -145,18 +145,6 @@ double resistiveWallStrength(const ImpedanceBudget& budget, double REVFRQ) {
     return ohmPerMetre * 1e-6;
 }
 
-Complex tableImpedance(const std::vector<ImpedanceSample>& table, double MHz) {
-    const double f = std::fabs(MHz);
-    if (table.empty() || f > table.back().MHz) return {};
-    const auto above = std::lower_bound(table.begin(), table.end(), f,
-                                        [](const ImpedanceSample& s, double value) { return s.MHz < value; });
-    const ImpedanceSample& b = *above;
-    const ImpedanceSample& a = above == table.begin() ? b : *(above - 1);
-    const Segment segment{a.MHz, b.MHz, Complex(a.re, a.im), Complex(b.re, b.im)};
-    const Complex Z = segment.at(f);
-    return MHz < 0.0 ? -std::conj(Z) : Z;
-}
-
 void budgetMoments(const RunParameters& p, const CurrentStep& step, std::span<Complex> c, std::ostream& console) {
     std::fill(c.begin(), c.end(), Complex());
     addResonatorMoments(p, step, c, console);

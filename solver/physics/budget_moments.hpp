@@ -43,11 +43,6 @@ std::vector<Resonator> resonatorsOf(const RunParameters& p);
 // From Z = (sgn w - i) (c L / (pi b^3)) sqrt(mu0 / (2 sigma_c |w|)).
 double resistiveWallStrength(const ImpedanceBudget& budget, double REVFRQ);
 
-// The table's impedance at a frequency (MHz, either sign): linear between
-// samples, the first sample's value below the first frequency, zero above
-// the last, Z(-f) = -Z(f)*.
-std::complex<double> tableImpedance(const std::vector<ImpedanceSample>& table, double MHz);
-
 // C_N, N = 0..NN, of the budget for the bunch of `step` into c (the rest
 // of c is cleared).  Quadrature failures go to `console`.
 void budgetMoments(const RunParameters& p, const CurrentStep& step, std::span<std::complex<double>> c,
