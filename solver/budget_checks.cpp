@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "solver/io/edit_descriptors.hpp"
-#include "solver/physics/bunch_parameters.hpp"
 #include "solver/physics/budget_moments.hpp"
+#include "solver/physics/bunch_parameters.hpp"
 #include "solver/physics/current_step.hpp"
 #include "solver/physics/impedance_moments.hpp"
 
@@ -59,7 +59,8 @@ std::optional<RunStop> checkWallAndTable(const ImpedanceBudget& b) {
 
 // The three numbers of a table line, or false.
 bool parseSample(std::string line, ImpedanceSample& sample) {
-    std::replace_if(line.begin(), line.end(), [](char c) { return c == ',' || c == '\t' || c == '\r'; }, ' ');
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == ',' || c == '\t' || c == '\r'; }, ' ');
     double values[3];
     std::size_t pos = 0;
     for (double& value : values) {
@@ -137,9 +138,10 @@ void warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunP
     listing << "\n **WARNING** IMPEDANCE TABLE " << b.ZTFILE << " ENDS AT" << edit::G(b.table.back().MHz, 13, 5)
             << "(MHz):\n " << edit::X(11) << edit::E(fraction, 10, 3)
             << " OF THE BUNCH SPECTRUM (HIGHEST MODE ORDER) LIES BEYOND IT AND SEES NO IMPEDANCE\n";
-    errors << "quelmw: warning: the impedance table " << b.ZTFILE << " ends at " << shown(b.table.back().MHz)
-           << " MHz; a part" << edit::PE(fraction, 10, 2)
-           << " of the bunch spectrum (of the highest mode order) lies beyond it, where the impedance is taken as zero\n";
+    errors
+        << "quelmw: warning: the impedance table " << b.ZTFILE << " ends at " << shown(b.table.back().MHz)
+        << " MHz; a part" << edit::PE(fraction, 10, 2)
+        << " of the bunch spectrum (of the highest mode order) lies beyond it, where the impedance is taken as zero\n";
 }
 
 }  // namespace quelm

@@ -13,7 +13,7 @@ namespace {
 using Complex = std::complex<double>;
 
 constexpr double INTEGRATION_ACCURACY = 1e-7;
-constexpr double LIGHT_SPEED = 299792458.0;               // m/s
+constexpr double LIGHT_SPEED = 299792458.0;                      // m/s
 constexpr double VACUUM_PERMEABILITY = 4e-7 * std::numbers::pi;  // H/m
 
 // The real interval [lo, hi] of the spectrum that the moments integrate.
@@ -31,8 +31,7 @@ Complex integrate(Integrand f, double a, double b, std::ostream& console) {
     return result;
 }
 
-void addResonatorMoments(const RunParameters& p, const CurrentStep& step, std::span<Complex> c,
-                         std::ostream& console) {
+void addResonatorMoments(const RunParameters& p, const CurrentStep& step, std::span<Complex> c, std::ostream& console) {
     const int NN = highestMomentOrder(p);
     std::vector<Complex> pair(static_cast<std::size_t>(NN + 9));
     for (const Resonator& r : resonatorsOf(p)) {
@@ -50,16 +49,20 @@ void addResonatorMoments(const RunParameters& p, const CurrentStep& step, std::s
 
 // (-i) Z = (-i sgn z - 1) A / sqrt|z|.  With z = u^2 on the positive side
 // and z = -u^2 on the negative one, dz / sqrt|z| = 2 du.
-void addResistiveWallMoments(const RunParameters& p, const CurrentStep& step, const Reach& reach,
-                             std::span<Complex> c, std::ostream& console) {
+void addResistiveWallMoments(const RunParameters& p, const CurrentStep& step, const Reach& reach, std::span<Complex> c,
+                             std::ostream& console) {
     const ImpedanceBudget& budget = *p.ZPARM;
     const double weight = budget.RWBETA / p.BETAC * resistiveWallStrength(budget, p.REVFRQ);
     const double shift = chromaticShift(p);
     const double sigma = step.SGMI;
     const auto root = [](double x) { return std::sqrt(std::max(x, 0.0)); };
     for (int N = 0; N <= highestMomentOrder(p); ++N) {
-        const auto positive = [&](double u) { return 2.0 * Complex(-1.0, -1.0) * gaussianSpectrum(N, sigma * (u * u - shift)); };
-        const auto negative = [&](double u) { return 2.0 * Complex(-1.0, 1.0) * gaussianSpectrum(N, sigma * (-u * u - shift)); };
+        const auto positive = [&](double u) {
+            return 2.0 * Complex(-1.0, -1.0) * gaussianSpectrum(N, sigma * (u * u - shift));
+        };
+        const auto negative = [&](double u) {
+            return 2.0 * Complex(-1.0, 1.0) * gaussianSpectrum(N, sigma * (-u * u - shift));
+        };
         const Complex moment = integrate(positive, root(reach.lo), root(reach.hi), console) +
                                integrate(negative, root(-reach.hi), root(-reach.lo), console);
         c[static_cast<std::size_t>(N)] += weight * moment;

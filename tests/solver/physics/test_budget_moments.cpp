@@ -174,7 +174,9 @@ TEST(BudgetMoments, SpectrumBeyondTheTableAndItsWarning) {
     EXPECT_NEAR(spectrumFractionBeyond(2.0, 1.0, 0.0, 0), std::erfc(2.0), 1e-15);
     // Order 2: erfc(t) + 2 t e^(-t^2) / sqrt(pi); a chromatic shift moves the spectrum.
     const double t1 = 1.5, t2 = 2.5;
-    const auto order2 = [](double t) { return 0.5 * (std::erfc(t) + 2.0 * t * std::exp(-t * t) / std::sqrt(std::numbers::pi)); };
+    const auto order2 = [](double t) {
+        return 0.5 * (std::erfc(t) + 2.0 * t * std::exp(-t * t) / std::sqrt(std::numbers::pi));
+    };
     EXPECT_NEAR(spectrumFractionBeyond(2.0, 1.0, 0.5, 2), order2(t1) + order2(t2), 1e-15);
 
     RunParameters p = testing::broadBandRing();
