@@ -24,19 +24,19 @@ const std::string INTEGRAL_METHOD_NOTE = "<<< DISPERSION INTEGRAL METHOD >>>";
 bool showsMatrixMethod(const RunParameters& p) { return p.LMTRIX && !searchesRoots(p); }
 
 // The impedance budget in short for the plot titles, e.g.
-// "Z: 3 RESONATORS + WALL 120. m + TABLE budget_table.txt"; empty without ZPARM.
+// "Z: 3 RES + WALL 260. m + TABLE"; empty without ZPARM.
 std::string budgetTitle(const RunParameters& p) {
     if (!p.ZPARM) return {};
     const ImpedanceBudget& b = *p.ZPARM;
     std::vector<std::string> pieces;
     const std::size_t resonators = resonatorsOf(p).size();
-    if (resonators > 0) pieces.push_back(std::to_string(resonators) + (resonators > 1 ? " RESONATORS" : " RESONATOR"));
+    if (resonators > 0) pieces.push_back(std::to_string(resonators) + " RES");
     if (b.hasResistiveWall()) {
         std::string length = edit::G(b.RWLEN, 10, 3);
         std::erase(length, ' ');
         pieces.push_back("WALL " + length + " m");
     }
-    if (b.hasTable()) pieces.push_back("TABLE " + b.ZTFILE);
+    if (b.hasTable()) pieces.push_back("TABLE");
     std::string title = "Z:";
     for (std::size_t i = 0; i < pieces.size(); ++i)
         title += (i == 0 ? " " : " + ") + pieces[i];

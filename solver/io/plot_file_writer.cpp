@@ -60,9 +60,8 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         << "  TITLE 6.2 9.0 CENTER SIZE 2.0  " << quoted(titles.heading) << '\n'
         << "  CASE " << quoted(titles.headingCase) << '\n'
         << "  TITLE 2.0 8.6 SIZE 1.5  " << quoted("QUELM -- " + title.substr(0, 24)) << '\n'
-        << "  MORE " << quoted(title.substr(24)) << '\n';
-    if (!BUDGET.empty()) out << "  MORE " << quoted(BUDGET) << '\n';
-    out << "  TITLE BOTTOM " << quoted("I2b1 (mA)") << '\n'
+        << "  MORE " << quoted(title.substr(24)) << '\n'
+        << "  TITLE BOTTOM " << quoted("I2b1 (mA)") << '\n'
         << "  CASE         " << quoted(" V V     ") << '\n'
         << "  TITLE LEFT   " << quoted(titles.leftTitle) << '\n'
         << "  CASE         " << quoted("      G GV V  GV V") << '\n'
@@ -71,6 +70,9 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         << "  TITLE 2.00 8.3 SIZE 1.2 " << quoted(edit::A(DATE, 8) + X(5) + edit::A(TIME, 8) + X(5) + "VERSION 4.0")
         << '\n'
         << " MORE " << quoted(X(5) + "CPU TIME USED:" + G(CPU, 10, 3) + " (s)") << '\n';
+    // MORE continues the line of the last title: the budget goes after the
+    // CPU time, where the line has room (the run title's line is full).
+    if (!BUDGET.empty()) out << "  MORE " << quoted(X(5) + BUDGET) << '\n';
 
     const std::array<ParameterTitle, 13> parameters{{
         {"7.9", "SPRD  =", G(SPRD, 10, 3), ""},
