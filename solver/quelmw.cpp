@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "common/replacement_file.hpp"
+#include "solver/budget_checks.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
 #include "solver/io/listing_writer.hpp"
@@ -85,12 +86,16 @@ void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
 RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& listing, std::ostream& plot,
                             std::ostream& console, std::ostream& errors, const RunOptions& options) {
     if (const auto stop = checkRunParameters(p)) return stopRun(*stop, listing, errors);
+    if (const auto stop = p.ZPARM ? loadImpedanceTable(*p.ZPARM, p.INFILE) : std::nullopt) {
+        return stopRun(*stop, listing, errors);
+    }
     computeDerivedQuantities(p);
     // The tables hold 1005 currents: a longer scan stops before filling them.
     const bool fillsTables = p.SGMZ < 0.0 || p.NUS < 0.0;
     if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) return stopRun(*stop, listing, errors);
     tabulateBunchParameters(listing, p);
     if (const auto stop = checkRunLimits(p)) return stopRun(*stop, listing, errors);
+    if (p.ZPARM) warnAboutTableReach(listing, errors, p);
 
     CurrentScan scan(p, options.precision);
     if (const auto stop = scan.run(listing, console, errors, options.threads, options.progress)) {

@@ -7,8 +7,10 @@
 
 #include "solver/current_scan.hpp"
 #include "solver/io/character_plot.hpp"
+#include "solver/io/edit_descriptors.hpp"
 #include "solver/io/listing_writer.hpp"
 #include "solver/io/plot_file_writer.hpp"
+#include "solver/physics/budget_moments.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/root_search.hpp"
 
@@ -21,6 +23,26 @@ const std::string INTEGRAL_METHOD_NOTE = "<<< DISPERSION INTEGRAL METHOD >>>";
 // The matrix treatment of the spread shows in the eigenvalue frames unless
 // the dispersion integral takes the spread over.
 bool showsMatrixMethod(const RunParameters& p) { return p.LMTRIX && !searchesRoots(p); }
+
+// The impedance budget in short for the plot titles, e.g.
+// "Z: 3 RES + WALL 260. m + TABLE"; empty without ZPARM.
+std::string budgetTitle(const RunParameters& p) {
+    if (!p.ZPARM) return {};
+    const ImpedanceBudget& b = *p.ZPARM;
+    std::vector<std::string> pieces;
+    const std::size_t resonators = resonatorsOf(p).size();
+    if (resonators > 0) pieces.push_back(std::to_string(resonators) + " RES");
+    if (b.hasResistiveWall()) {
+        std::string length = edit::G(b.RWLEN, 10, 3);
+        std::erase(length, ' ');
+        pieces.push_back("WALL " + length + " m");
+    }
+    if (b.hasTable()) pieces.push_back("TABLE");
+    std::string title = "Z:";
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        title += (i == 0 ? " " : " + ") + pieces[i];
+    return title;
+}
 
 double scanCurrent(const RunParameters& p, int i) { return p.CRNT + static_cast<double>(i - 1) * p.STPC; }
 
@@ -38,7 +60,11 @@ struct Frame {
 class FrameWriter {
 public:
     FrameWriter(std::ostream& listing, std::ostream& plotFile, const RunParameters& p)
-        : listing_(listing), plotFile_(plotFile), p_(p), YPLOT_(static_cast<std::size_t>(std::max(p.NCR, 1))) {
+        : listing_(listing),
+          plotFile_(plotFile),
+          p_(p),
+          YPLOT_(static_cast<std::size_t>(std::max(p.NCR, 1))),
+          budgetTitle_(budgetTitle(p)) {
         const float first = static_cast<float>(p.CRNT);
         const float last = static_cast<float>(p.CRNT + (p.NCR - 1) * p.STPC);
         range_.XMIN = p.STPC > 0.0 ? first : last;
@@ -62,7 +88,7 @@ private:
     void writePlotFileHeader(const Frame& frame) {
         const auto header = frame.part == PlotPart::Real ? VPTLO2 : VPTLO3;
         header(plotFile_, p_.TITLE, p_.RUNDATE, p_.RUNCLOCK, p_.NUS, p_.ENGY, p_.SGMZ, p_.BETAC, p_.REVFRQ, p_.ALFA,
-               p_.CHROM, p_.FREQ, p_.RS, p_.QV, frame.spread, p_.LBIN, p_.MU, p_.CPUSEC, range_);
+               p_.CHROM, p_.FREQ, p_.RS, p_.QV, frame.spread, p_.LBIN, p_.MU, p_.CPUSEC, range_, budgetTitle_);
         if (frame.roots) writeRootSymbolCommand(plotFile_);
     }
 
@@ -94,6 +120,7 @@ private:
     const RunParameters& p_;
     std::vector<float> YPLOT_;
     PlotRange range_{};
+    std::string budgetTitle_;
     CharacterPlot plot_;
 };
 

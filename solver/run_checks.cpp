@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/budget_checks.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/io/edit_descriptors.hpp"
 
@@ -100,9 +101,11 @@ std::optional<RunStop> checkRunParameters(const RunParameters& p) {
     }
     if (p.KRAD < 0) return stop("KRAD", p.KRAD, "IS NEGATIVE (HIGHEST RADIAL MODE)");
 
-    // Group IPARM.
-    if (!(p.FREQ > 0.0)) return stop("FREQ", p.FREQ, "IS NOT POSITIVE (RESONATOR FREQUENCY)");
-    if (!(p.QV > 0.5)) return stop("QV", p.QV, "DOES NOT EXCEED 0.5 (RESONATOR QUALITY FACTOR)");
+    // Group IPARM: in a budget (group ZPARM), RS = 0 removes the resonator.
+    if (p.RS != 0.0 || !p.ZPARM) {
+        if (!(p.FREQ > 0.0)) return stop("FREQ", p.FREQ, "IS NOT POSITIVE (RESONATOR FREQUENCY)");
+        if (!(p.QV > 0.5)) return stop("QV", p.QV, "DOES NOT EXCEED 0.5 (RESONATOR QUALITY FACTOR)");
+    }
 
     // Group HPARM.
     if (p.NSPL < 1) return stop("NSPL", p.NSPL, "IS BELOW 1 (FRAMES OF THE REAL PARTS)");
@@ -112,7 +115,9 @@ std::optional<RunStop> checkRunParameters(const RunParameters& p) {
     if (p.NDISP < 0) return stop("NDISP", p.NDISP, "IS NEGATIVE (TRANSVERSE RADIAL MODES)");
     if (p.FEPS < 0.0) return stop("FEPS", p.FEPS, "IS NEGATIVE (CONVERGENCE ON THE FUNCTION)");
     if (p.ZEPS < 0.0) return stop("ZEPS", p.ZEPS, "IS NEGATIVE (CONVERGENCE ON THE ROOT)");
-    return std::nullopt;
+
+    // Group ZPARM.
+    return p.ZPARM ? checkImpedanceBudget(p) : std::nullopt;
 }
 
 }  // namespace quelm

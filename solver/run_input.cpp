@@ -1,5 +1,7 @@
 #include "solver/run_input.hpp"
 
+#include <utility>
+
 #include "solver/io/namelist_reader.hpp"
 
 namespace quelm {
@@ -61,6 +63,20 @@ NamelistGroup spreadGroup(RunParameters& p) {
              {"CXMAX", &p.CXMAX}}};
 }
 
+NamelistGroup budgetGroup(ImpedanceBudget& b) {
+    return {"ZPARM",
+            {{"NRES", &b.NRES},
+             {"FRES", std::span<double>(b.FRES)},
+             {"RSRES", std::span<double>(b.RSRES)},
+             {"QRES", std::span<double>(b.QRES)},
+             {"RWLEN", &b.RWLEN},
+             {"RWRAD", &b.RWRAD},
+             {"RWSIG", &b.RWSIG},
+             {"RWBETA", &b.RWBETA},
+             {"ZTFILE", &b.ZTFILE},
+             {"ZTBETA", &b.ZTBETA}}};
+}
+
 }  // namespace
 
 void readRunInput(std::istream& in, const std::string& fileName, RunParameters& p) {
@@ -75,6 +91,8 @@ void readRunInput(std::istream& in, const std::string& fileName, RunParameters& 
     reader.readGroup(impedanceGroup(p));
     reader.readGroup(plotRangeGroup(p));
     reader.readGroup(spreadGroup(p));
+    ImpedanceBudget budget;
+    if (reader.readOptionalGroup(budgetGroup(budget))) p.ZPARM = std::move(budget);
 
     prepareAfterReading(p);
 }

@@ -1,5 +1,5 @@
 // The solver's input file: a title record and the groups MPARM, CPARM,
-// IPARM, HPARM and SPARM, in this order.
+// IPARM, HPARM and SPARM, in this order, then the optional group ZPARM.
 #pragma once
 
 #include <istream>
@@ -12,7 +12,7 @@ namespace quelm {
 // The unit number under which input problems are reported.
 inline constexpr int INPUT_UNIT = 5;
 
-// Reads the title and the five groups into `p` (which holds the defaults),
+// Reads the title and the groups into `p` (which holds the defaults),
 // then prepares the values in force (prepareAfterReading).  Throws
 // InputError for malformed input.
 void readRunInput(std::istream& in, const std::string& fileName, RunParameters& p);

@@ -41,9 +41,26 @@ void prepareAfterReading(RunParameters& p) {
 
     if (p.ALPHA == 0.0) p.ALPHA = p.ALFA;
     p.ALFA = p.ALPHA;
+
+    if (p.ZPARM) {
+        if (p.ZPARM->RWBETA == 0.0) p.ZPARM->RWBETA = p.BETAC;
+        if (p.ZPARM->ZTBETA == 0.0) p.ZPARM->ZTBETA = p.BETAC;
+    }
 }
 
-bool isMultiTurnResonator(const RunParameters& p) { return -TWO_PI_SINGLE * p.WRES1.imag() < 10.0; }
+bool isMultiTurnResonator(const std::complex<double>& WRES1) { return -TWO_PI_SINGLE * WRES1.imag() < 10.0; }
+
+ResonatorPoles resonatorPoles(double FREQ, double QV, double REVFRQ) {
+    const double rootQ = std::sqrt(4.0 * QV * QV - 1.0);
+    const double q = FREQ / (2.0 * REVFRQ * QV);
+    ResonatorPoles poles{{q * rootQ, -q}, {-q * rootQ, -q}, 0.0, 0.0};
+    if (isMultiTurnResonator(poles.WRES1)) {
+        const double twoPi = 2.0 * PI_SINGLE;
+        poles.TURN1 = std::exp(std::complex<double>(twoPi * poles.WRES1.imag(), -twoPi * poles.WRES1.real()));
+        poles.TURN2 = std::exp(std::complex<double>(twoPi * poles.WRES2.imag(), -twoPi * poles.WRES2.real()));
+    }
+    return poles;
+}
 
 void computeDerivedQuantities(RunParameters& p) {
     // Without momentum compaction the chromatic terms vanish.
@@ -55,19 +72,18 @@ void computeDerivedQuantities(RunParameters& p) {
     p.RRING = LIGHT_SPEED_CM_PER_US / (p.REVFRQ * TWO_PI_SINGLE);
     p.SGMZN = p.SGMZ / p.RRING;
 
-    const double rootQ = std::sqrt(4.0 * p.QV * p.QV - 1.0);
-    p.GIMP = p.RS * (p.BETAC * 1.0e-12) / (p.ENGY * 4.0) * 1.0e6 * p.FREQ / ((p.REVFRQ * PI_SINGLE) * rootQ);
-
-    const double q = p.FREQ / (2.0 * p.REVFRQ * p.QV);
-    p.WRES1 = {q * rootQ, -q};
-    p.WRES2 = {-q * rootQ, -q};
-
-    p.TURN1 = p.TURN2 = 0.0;
-    if (isMultiTurnResonator(p)) {
-        const double twoPi = 2.0 * PI_SINGLE;
-        p.TURN1 = std::exp(std::complex<double>(twoPi * p.WRES1.imag(), -twoPi * p.WRES1.real()));
-        p.TURN2 = std::exp(std::complex<double>(twoPi * p.WRES2.imag(), -twoPi * p.WRES2.real()));
+    if (p.ZPARM) {
+        p.GIMP = (p.BETAC * 1.0e-12) / (p.ENGY * 4.0) * 1.0e6 / PI_SINGLE;
+    } else {
+        const double rootQ = std::sqrt(4.0 * p.QV * p.QV - 1.0);
+        p.GIMP = p.RS * (p.BETAC * 1.0e-12) / (p.ENGY * 4.0) * 1.0e6 * p.FREQ / ((p.REVFRQ * PI_SINGLE) * rootQ);
     }
+
+    const ResonatorPoles poles = resonatorPoles(p.FREQ, p.QV, p.REVFRQ);
+    p.WRES1 = poles.WRES1;
+    p.WRES2 = poles.WRES2;
+    p.TURN1 = poles.TURN1;
+    p.TURN2 = poles.TURN2;
 
     p.BINFAC = p.LBIN ? std::sqrt(2.0 * p.MU + 4.0) : 1.0;
 

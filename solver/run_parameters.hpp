@@ -7,9 +7,11 @@
 
 #include <array>
 #include <complex>
+#include <optional>
 #include <string>
 
 #include "solver/constants.hpp"
+#include "solver/impedance_budget.hpp"
 
 namespace quelm {
 
@@ -71,6 +73,9 @@ struct RunParameters {
     double ESPC = ONE_THOUSANDTH_SINGLE;
     double CXMAX = 0.5;
 
+    // Group ZPARM, optional: the impedance budget beyond the IPARM resonator.
+    std::optional<ImpedanceBudget> ZPARM;
+
     // Run texts.
     std::string TITLE = std::string(72, ' ');  // nine 8-character fields
     std::string INFILE, LISTFILE, PLOTFILE;
@@ -91,7 +96,7 @@ struct RunParameters {
     // Derived quantities.
     double RRING = 0.0;                 // mean ring radius, cm
     double SGMZN = 0.0;                 // SGMZ / RRING
-    double GIMP = 0.0;                  // impedance scale factor
+    double GIMP = 0.0;                  // impedance scale factor (per MOhm/m with ZPARM)
     std::complex<double> WRES1, WRES2;  // resonator poles / revolution frequency
     std::complex<double> TURN1, TURN2;  // multi-turn factors, 0 when single-turn
     double BINFAC = 1.0;
@@ -104,14 +109,25 @@ struct RunParameters {
 void defaultPlotModeRange(RunParameters& p);
 
 // Steps taken once all groups are read and before the echo: convergence
-// criteria in force, NDISPEFF, the remarks, SPRDMAX and the ALPHA/ALFA rule.
+// criteria in force, NDISPEFF, the remarks, SPRDMAX, the ALPHA/ALFA rule
+// and the beta functions of the budget in force.
 void prepareAfterReading(RunParameters& p);
 
-// Quantities derived right after the echo.
+// Quantities derived right after the echo.  With ZPARM the moment table
+// holds the impedance itself (in MOhm/m) and GIMP is the scale per MOhm/m.
 void computeDerivedQuantities(RunParameters& p);
+
+// The two poles of a resonator in revolution harmonics and the factors of
+// its earlier turns (0 when its wake has decayed within one turn).
+struct ResonatorPoles {
+    std::complex<double> WRES1, WRES2;
+    std::complex<double> TURN1, TURN2;
+};
+ResonatorPoles resonatorPoles(double FREQ, double QV, double REVFRQ);
 
 // True when the resonator has not decayed within one turn, so that earlier
 // turns contribute to the wake (the multi-turn factors are then set).
-bool isMultiTurnResonator(const RunParameters& p);
+bool isMultiTurnResonator(const std::complex<double>& WRES1);
+inline bool isMultiTurnResonator(const RunParameters& p) { return isMultiTurnResonator(p.WRES1); }
 
 }  // namespace quelm

@@ -1,5 +1,6 @@
 #include "solver/io/listing_writer.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -26,7 +27,7 @@ std::string leftJustified(std::string text, std::size_t width) {
 
 // An echo line starts with a blank and the 44-character label
 // "DESCRIPTION:  ITEM     =" (31 + 3 + 9 + 1 characters).
-std::string label(const char* description, const char* item) {
+std::string label(const char* description, const std::string& item) {
     std::string text = " ";
     text += leftJustified(description, 31);
     text += ":  ";
@@ -35,7 +36,8 @@ std::string label(const char* description, const char* item) {
     return text;
 }
 
-void realLine(std::ostream& out, const char* description, const char* item, double value, const char* unit = "") {
+void realLine(std::ostream& out, const char* description, const std::string& item, double value,
+              const char* unit = "") {
     out << label(description, item) << G(value, 13, 5) << unit << '\n';
 }
 
@@ -109,6 +111,49 @@ void writeTuneRow(std::ostream& out, int j, int first, int NCR,
     out << '\n';
 }
 
+void writeSpreadEcho(std::ostream& out, const RunParameters& p) {
+    heading(out, "$SPARM:");
+    if (p.SPRD == 0.0) return;
+    logicalLine(out, "DISPERSION MATRIX METHOD       ", "LMTRIX", p.LMTRIX);
+    logicalLine(out, "DISPERSION INTEGRAL METHOD     ", "LINTGL", p.LINTGL);
+    logicalLine(out, "PLOT OF ABS(DETERMINANT)       ", "LMAP", p.LMAP);
+    integerLine(out, "NUMBER OF TRANS. RADIAL MODES  ", "NDISP", p.NDISPEFF);
+    integerLine(out, "NUMBER OF STEPS IN SPREAD      ", "NSTPS", p.NSTPS);
+    realLine(out, "STARTING TUNE SPREAD           ", "SPRD0", p.SPRD0);
+    realLine(out, "STEP IN REAL TUNE(=X) SEARCH   ", "EX", p.EX);
+    realLine(out, "STEP IN IMAG TUNE(=Y) SEARCH   ", "EY", p.EY);
+    realLine(out, "CRITERION FOR CONVERGENCE OF F ", "FEPS", p.FEPS);
+    realLine(out, "CRITERION FOR CONVERGENCE OF Z ", "ZEPS", p.ZEPS);
+    realLine(out, "MAXIMUM DIFFERENCE OF X        ", "DXMAX", p.DXMAX);
+    realLine(out, "MINIMUM DISTANCE BTWEEN TUNES  ", "ESPC", p.ESPC);
+    realLine(out, "MAXIMUM CHANGE IN X            ", "CXMAX", p.CXMAX);
+    out << '\n';
+}
+
+// The resonators 1..NRES, then the wall and the table when the budget has them.
+void writeBudgetEcho(std::ostream& out, const ImpedanceBudget& b) {
+    heading(out, "$ZPARM:");
+    integerLine(out, "NUMBER OF EXTRA RESONATORS     ", "NRES", b.NRES);
+    for (int r = 1; r <= std::min(b.NRES, MAX_BUDGET_RESONATORS); ++r) {
+        const auto at = static_cast<std::size_t>(r - 1);
+        const std::string index = std::string("(").append(std::to_string(r)).append(")");
+        realLine(out, "RESONANT FREQUENCY             ", "FRES" + index, b.FRES[at], "(MHz)");
+        realLine(out, "IMPEDANCE                      ", "RSRES" + index, b.RSRES[at], "(MOhm/m)");
+        realLine(out, "Q - VALUE                      ", "QRES" + index, b.QRES[at]);
+    }
+    if (b.hasResistiveWall()) {
+        realLine(out, "RESISTIVE WALL LENGTH          ", "RWLEN", b.RWLEN, "(m)");
+        realLine(out, "CHAMBER RADIUS                 ", "RWRAD", b.RWRAD, "(mm)");
+        realLine(out, "WALL CONDUCTIVITY              ", "RWSIG", b.RWSIG, "(S/m)");
+        realLine(out, "BETA-FUNCTION AT WALL          ", "RWBETA", b.RWBETA, "(m)");
+    }
+    if (b.hasTable()) {
+        out << label("IMPEDANCE TABLE FILE           ", "ZTFILE") << ' ' << b.ZTFILE << '\n';
+        realLine(out, "BETA-FUNCTION AT TABLE         ", "ZTBETA", b.ZTBETA, "(m)");
+    }
+    out << '\n';
+}
+
 }  // namespace
 
 void writeBanner(std::ostream& out, const RunParameters& p) {
@@ -169,22 +214,8 @@ void writeInputEcho(std::ostream& out, const RunParameters& p) {
     realLine(out, "MINIMUM COORDINATE IN TAU PLOT ", "TAUMIN", p.TAUMIN);
     integerLine(out, "NUMBER OF SPLITTED PLOTS       ", "NSPL", p.NSPL);
 
-    heading(out, "$SPARM:");
-    if (p.SPRD == 0.0) return;
-    logicalLine(out, "DISPERSION MATRIX METHOD       ", "LMTRIX", p.LMTRIX);
-    logicalLine(out, "DISPERSION INTEGRAL METHOD     ", "LINTGL", p.LINTGL);
-    logicalLine(out, "PLOT OF ABS(DETERMINANT)       ", "LMAP", p.LMAP);
-    integerLine(out, "NUMBER OF TRANS. RADIAL MODES  ", "NDISP", p.NDISPEFF);
-    integerLine(out, "NUMBER OF STEPS IN SPREAD      ", "NSTPS", p.NSTPS);
-    realLine(out, "STARTING TUNE SPREAD           ", "SPRD0", p.SPRD0);
-    realLine(out, "STEP IN REAL TUNE(=X) SEARCH   ", "EX", p.EX);
-    realLine(out, "STEP IN IMAG TUNE(=Y) SEARCH   ", "EY", p.EY);
-    realLine(out, "CRITERION FOR CONVERGENCE OF F ", "FEPS", p.FEPS);
-    realLine(out, "CRITERION FOR CONVERGENCE OF Z ", "ZEPS", p.ZEPS);
-    realLine(out, "MAXIMUM DIFFERENCE OF X        ", "DXMAX", p.DXMAX);
-    realLine(out, "MINIMUM DISTANCE BTWEEN TUNES  ", "ESPC", p.ESPC);
-    realLine(out, "MAXIMUM CHANGE IN X            ", "CXMAX", p.CXMAX);
-    out << '\n';
+    writeSpreadEcho(out, p);
+    if (p.ZPARM) writeBudgetEcho(out, *p.ZPARM);
 }
 
 void writeStopBox(std::ostream& out, const RunStop& stop) {

@@ -15,7 +15,8 @@ namespace quelm {
 // The framed banner with title, date and time of the run.
 void writeBanner(std::ostream& out, const RunParameters& p);
 
-// The echo of the five input groups, with the values in force.
+// The echo of the input groups, with the values in force; ZPARM only when
+// the input has it.
 void writeInputEcho(std::ostream& out, const RunParameters& p);
 
 // The framed box of a run that ends before its scan.

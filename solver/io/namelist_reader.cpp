@@ -49,9 +49,32 @@ bool startsGroup(std::string_view line, std::string_view name) {
     return i == line.size() || !isNameChar(line[i]);
 }
 
-// Position of a group terminator in the line (ignoring comments), or npos.
+bool isQuote(char c) { return c == '\'' || c == '"'; }
+
+// Position of the quote that closes the text opened at `open` (a doubled
+// quote stands for one inside the text), or npos when the line ends first.
+std::size_t closingQuote(std::string_view text, std::size_t open) {
+    const char quote = text[open];
+    for (std::size_t i = open + 1; i < text.size() && text[i] != '\n'; ++i) {
+        if (text[i] != quote) continue;
+        if (i + 1 < text.size() && text[i + 1] == quote) {
+            ++i;
+        } else {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Position of a group terminator in the line (ignoring comments and texts
+// in quotes), or npos.
 std::size_t terminatorIn(std::string_view line, std::size_t from) {
     for (std::size_t i = from; i < line.size(); ++i) {
+        if (isQuote(line[i])) {
+            i = closingQuote(line, i);
+            if (i == std::string_view::npos) return i;
+            continue;
+        }
         if (line[i] == '!') return std::string_view::npos;
         if (line[i] == '/') return i;
         if ((line[i] == '&' || line[i] == '$') && upper(line.substr(i + 1, 3)) == "END" &&
@@ -234,8 +257,27 @@ private:
         return next + static_cast<std::size_t>(count);
     }
 
+    // A text in quotes, for a text item.
+    std::size_t quotedText(const NamelistItem& item, std::size_t next) {
+        const char quote = peek();
+        const std::size_t close = closingQuote(text_, pos_);
+        if (close == std::string_view::npos) error("unterminated text for " + item.name);
+        auto* target = std::get_if<std::string*>(&item.target);
+        if (target == nullptr) error("text value of " + item.name + ", which is not a text item");
+        std::string value;
+        for (std::size_t i = pos_ + 1; i < close; ++i) {
+            value += text_[i];
+            if (text_[i] == quote) ++i;  // the doubled quote stands for one
+        }
+        pos_ = close + 1;
+        const std::size_t end = advance(item, next, 1);
+        **target = value;
+        return end;
+    }
+
     // One value, possibly "r*value" or "r*" (r null values).
     std::size_t value(const NamelistItem& item, std::size_t next) {
+        if (isQuote(peek())) return quotedText(item, next);
         const std::string_view text = word();
         if (text.empty()) error("unexpected character '" + printable(std::string(1, peek())) + "'");
         std::string_view constant = text;
@@ -266,6 +308,8 @@ private:
             long long v = 0;
             if (!parseInteger(constant, v) || v < INT_MIN || v > INT_MAX) wrongType("an integer");
             **integer = static_cast<int>(v);
+        } else if (std::holds_alternative<std::string*>(item.target)) {
+            wrongType("a text in quotes");
         } else if (!parseLogical(constant, *std::get<bool*>(item.target))) {
             wrongType("a logical");
         }
@@ -311,13 +355,16 @@ std::string NamelistReader::readRecord(const char* purpose) {
     return line;
 }
 
-// The text from the group's start line through the line of its terminator.
-std::string NamelistReader::groupText(const NamelistGroup& group, long& firstLine) {
-    std::string line;
+// Skips lines up to the group's start, left in `line`; false at end of file.
+bool NamelistReader::findGroup(const NamelistGroup& group, std::string& line) {
     do {
-        if (!nextLine(line)) fail("end of file before group " + group.name);
+        if (!nextLine(line)) return false;
     } while (!startsGroup(line, group.name));
-    firstLine = lineNumber_;
+    return true;
+}
+
+// The text from the group's start line through the line of its terminator.
+std::string NamelistReader::groupText(const NamelistGroup& group, std::string line) {
     std::string text = line;
     std::size_t from = line.find_first_of("&$") + 1 + group.name.size();
     while (terminatorIn(line, from) == std::string_view::npos) {
@@ -331,9 +378,16 @@ std::string NamelistReader::groupText(const NamelistGroup& group, long& firstLin
 }
 
 void NamelistReader::readGroup(const NamelistGroup& group) {
-    long firstLine = 0;
-    const std::string text = groupText(group, firstLine);
+    if (!readOptionalGroup(group)) fail("end of file before group " + group.name);
+}
+
+bool NamelistReader::readOptionalGroup(const NamelistGroup& group) {
+    std::string line;
+    if (!findGroup(group, line)) return false;
+    const long firstLine = lineNumber_;
+    const std::string text = groupText(group, line);
     GroupParser(text, group, firstLine, errorPrefix()).parse();
+    return true;
 }
 
 }  // namespace quelm

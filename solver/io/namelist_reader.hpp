@@ -4,7 +4,9 @@
 // "$NAME" and ends with "/", "&END" or "$END".  In between: assignments
 // "ITEM = value ...", "ARRAY(5) = v1, v2 ...", repeat counts "3*0.5" (and
 // "3*" for three null values), logicals T/F/.TRUE./.false./TRUE, separators
-// of commas and blanks across any number of lines, and "!" comments.  Names
+// of commas and blanks across any number of lines, "!" comments, and texts
+// between apostrophes or quotes ('budget.txt', a doubled quote inside stands
+// for one).  Names
 // are not case-sensitive; a later assignment of the same item wins; lines
 // before a group's start are skipped.  Anything else is an input error
 // naming the unit, the file, the line and the offending text.
@@ -28,7 +30,7 @@ public:
 // One item a group may assign, bound to the variable it sets.
 struct NamelistItem {
     std::string name;  // upper case
-    std::variant<double*, int*, bool*, std::span<double>> target;
+    std::variant<double*, int*, bool*, std::string*, std::span<double>> target;
 };
 
 struct NamelistGroup {
@@ -46,9 +48,14 @@ public:
     // Finds the group's start, skipping other lines, and assigns its items.
     void readGroup(const NamelistGroup& group);
 
+    // The same for a group that may be missing: false, with nothing
+    // assigned, when the input ends before the group starts.
+    bool readOptionalGroup(const NamelistGroup& group);
+
 private:
     bool nextLine(std::string& line);
-    std::string groupText(const NamelistGroup& group, long& firstLine);
+    bool findGroup(const NamelistGroup& group, std::string& line);
+    std::string groupText(const NamelistGroup& group, std::string line);
     std::string errorPrefix() const;
     [[noreturn]] void fail(const std::string& what) const;
 

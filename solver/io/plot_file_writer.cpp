@@ -49,7 +49,7 @@ struct ParameterTitle {
 void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::string& TITLE, const std::string& DATE,
                       const std::string& TIME, double NUS, double ENGY, double SGMZ, double BETAC, double REVFRQ,
                       double ALPHA, double CHROM, double FREQ, double RS, double QV, double SPRD, bool LBIN, int MU,
-                      double CPU, const PlotRange& RANGE) {
+                      double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     std::string title = TITLE;
     title.resize(72, ' ');
     out << "  NEW FRAME\n"
@@ -70,6 +70,9 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
         << "  TITLE 2.00 8.3 SIZE 1.2 " << quoted(edit::A(DATE, 8) + X(5) + edit::A(TIME, 8) + X(5) + "VERSION 4.0")
         << '\n'
         << " MORE " << quoted(X(5) + "CPU TIME USED:" + G(CPU, 10, 3) + " (s)") << '\n';
+    // MORE continues the line of the last title: the budget goes after the
+    // CPU time, where the line has room (the run title's line is full).
+    if (!BUDGET.empty()) out << "  MORE " << quoted(X(5) + BUDGET) << '\n';
 
     const std::array<ParameterTitle, 13> parameters{{
         {"7.9", "SPRD  =", G(SPRD, 10, 3), ""},
@@ -96,16 +99,16 @@ void writeFrameHeader(std::ostream& out, const FrameTitles& titles, const std::s
 
 void VPTLO2(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
             double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
-            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     writeFrameHeader(out, REAL_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ, RS,
-                     QV, SPRD, LBIN, MU, CPU, RANGE);
+                     QV, SPRD, LBIN, MU, CPU, RANGE, BUDGET);
 }
 
 void VPTLO3(std::ostream& out, const std::string& TITLE, const std::string& DATE, const std::string& TIME, double NUS,
             double ENGY, double SGMZ, double BETAC, double REVFRQ, double ALPHA, double CHROM, double FREQ, double RS,
-            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE) {
+            double QV, double SPRD, bool LBIN, int MU, double CPU, const PlotRange& RANGE, const std::string& BUDGET) {
     writeFrameHeader(out, IMAGINARY_PART_TITLES, TITLE, DATE, TIME, NUS, ENGY, SGMZ, BETAC, REVFRQ, ALPHA, CHROM, FREQ,
-                     RS, QV, SPRD, LBIN, MU, CPU, RANGE);
+                     RS, QV, SPRD, LBIN, MU, CPU, RANGE, BUDGET);
 }
 
 void writeDataLine(std::ostream& out, double current, float value) {

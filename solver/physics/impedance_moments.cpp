@@ -9,6 +9,7 @@
 #include "solver/numerics/complex_error_function.hpp"
 #include "solver/numerics/gamma_functions.hpp"
 #include "solver/numerics/gauss_quadrature.hpp"
+#include "solver/physics/budget_moments.hpp"
 
 namespace quelm {
 namespace {
@@ -18,16 +19,7 @@ using Complex = std::complex<double>;
 constexpr double INTEGRATION_ACCURACY = 1e-7;
 constexpr double SQRT2_LITERAL = 1.41421356;
 
-// Poles of the resonator (revolution harmonics), their images scaled by the
-// bunch length and the turn factors E_j (0 for a single-turn wake).
-struct Poles {
-    Complex p[2];
-    Complex Z[2];
-    Complex E[2];
-    bool multiTurn;
-};
-
-Poles polesOf(const RunParameters& p, const CurrentStep& s) {
+ScaledPoles polesOf(const RunParameters& p, const CurrentStep& s) {
     return {{p.WRES1, p.WRES2}, {s.ZARG1, s.ZARG2}, {p.TURN1, p.TURN2}, isMultiTurnResonator(p)};
 }
 
@@ -38,7 +30,7 @@ Complex faddeeva(const Complex& z) {
 }
 
 // T_j = I_0(Z_j), with the sum over earlier turns when the resonator rings.
-Complex zerothMoment(const Poles& poles, int j) {
+Complex zerothMoment(const ScaledPoles& poles, int j) {
     const double pi = PI_SINGLE;
     const Complex& Z = poles.Z[j];
     if (!poles.multiTurn) return Complex(0.0, -pi) * faddeeva(-Z);
@@ -47,12 +39,30 @@ Complex zerothMoment(const Poles& poles, int j) {
     return -pi * gauss * cot + Complex(0.0, pi) * (faddeeva(Z) - gauss);
 }
 
-void fillClosedForm(const RunParameters& p, const CurrentStep& s, std::span<Complex> c) {
-    const Poles poles = polesOf(p, s);
+double factorialRatioRoot(int numerator, int denominator) { return std::sqrt(FACTRL(numerator) / FACTRL(denominator)); }
+
+}  // namespace
+
+int highestMomentOrder(const RunParameters& p) { return 2 * p.MABS + 4 * p.KRAD; }
+
+double FRT(double X, double sigma, int NN) {
+    const double t = sigma * X;
+    return std::exp(-(t * t)) * integerPower(t / SQRT2_LITERAL, NN) - 1e-8;
+}
+
+ScaledPoles scaledPoles(const ResonatorPoles& resonator, const RunParameters& p, double SGMI) {
+    const double shift = chromaticShift(p);
+    return {{resonator.WRES1, resonator.WRES2},
+            {p.BINFAC * SGMI * (resonator.WRES1 - shift), p.BINFAC * SGMI * (resonator.WRES2 - shift)},
+            {resonator.TURN1, resonator.TURN2},
+            isMultiTurnResonator(resonator.WRES1)};
+}
+
+void closedFormPoleMoments(const ScaledPoles& poles, int NN, std::span<Complex> c) {
     const double sqrt2 = std::sqrt(2.0);
     Complex U[2] = {zerothMoment(poles, 0), zerothMoment(poles, 1)};
     c[0] = U[0] - U[1];
-    const int pairs = highestMomentOrder(p) / 2 + 4;
+    const int pairs = NN / 2 + 4;
     for (int j = 1; j <= pairs; ++j) {
         const double evenMoment = std::exp(GAMMLN(j - 0.5));
         Complex V[2];
@@ -65,8 +75,6 @@ void fillClosedForm(const RunParameters& p, const CurrentStep& s, std::span<Comp
     }
 }
 
-// Half-width of the integration range: far enough out that the highest
-// moment's weight has fallen below 1e-8.
 double integrationHalfWidth(double sigma, int NN) {
     const double start = static_cast<double>(6.78f) / sigma;
     const double step = static_cast<double>(2.26f) / sigma;
@@ -76,11 +84,12 @@ double integrationHalfWidth(double sigma, int NN) {
     return L;
 }
 
-void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Complex> c, std::ostream& console) {
-    const Poles poles = polesOf(p, s);
-    const int NN = highestMomentOrder(p);
-    const double sigma = s.SGMI;
-    const double shift = chromaticShift(p);
+Complex gaussianSpectrum(int N, const Complex& zeta) {
+    return integerPower(zeta / SQRT2_LITERAL, N) * std::exp(-(zeta * zeta));
+}
+
+void integratedPoleMoments(const ScaledPoles& poles, int NN, double sigma, double shift, std::span<Complex> c,
+                           std::ostream& console) {
     const double L = integrationHalfWidth(sigma, NN);
     const double pi = PI_SINGLE;
     const double sqrt2 = std::sqrt(2.0);
@@ -89,8 +98,7 @@ void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Comp
         for (int j = 0; j < 2; ++j) {
             const Complex pole = poles.p[j];
             auto FINT = [&](Complex& R, const Complex& z) {
-                const Complex zeta = sigma * (z - shift);
-                R = integerPower(zeta / SQRT2_LITERAL, N) * std::exp(-(zeta * zeta)) / (z - pole);
+                R = gaussianSpectrum(N, sigma * (z - shift)) / (z - pole);
             };
             FGAUSS(S[j], FINT, Complex(shift - L), Complex(shift + L), INTEGRATION_ACCURACY, console);
             if (poles.multiTurn) {
@@ -101,17 +109,6 @@ void fillIntegrated(const RunParameters& p, const CurrentStep& s, std::span<Comp
         }
         c[static_cast<std::size_t>(N)] = S[0] - S[1];
     }
-}
-
-double factorialRatioRoot(int numerator, int denominator) { return std::sqrt(FACTRL(numerator) / FACTRL(denominator)); }
-
-}  // namespace
-
-int highestMomentOrder(const RunParameters& p) { return 2 * p.MABS + 4 * p.KRAD; }
-
-double FRT(double X, double sigma, int NN) {
-    const double t = sigma * X;
-    return std::exp(-(t * t)) * integerPower(t / SQRT2_LITERAL, NN) - 1e-8;
 }
 
 bool MomentReuseRule::mustRecompute(int i, double SGMI) {
@@ -135,10 +132,12 @@ void ImpedanceMoments::compute(const RunParameters& p, const CurrentStep& s, std
                                std::ostream& console) {
     if (p.LBIN) {
         fillBinomial(p, s, listing, console);
+    } else if (p.ZPARM) {
+        budgetMoments(p, s, gaussian_, console);
     } else if (p.LZOT) {
-        fillClosedForm(p, s, gaussian_);
+        closedFormPoleMoments(polesOf(p, s), highestMomentOrder(p), gaussian_);
     } else {
-        fillIntegrated(p, s, gaussian_, console);
+        integratedPoleMoments(polesOf(p, s), highestMomentOrder(p), s.SGMI, chromaticShift(p), gaussian_, console);
     }
 }
 
@@ -149,7 +148,7 @@ void ImpedanceMoments::compute(const RunParameters& p, const CurrentStep& s, std
 // same factor.
 void ImpedanceMoments::fillBinomial(const RunParameters& p, const CurrentStep& s, std::ostream& listing,
                                     std::ostream& console) {
-    const Poles poles = polesOf(p, s);
+    const ScaledPoles poles = polesOf(p, s);
     const int mu = p.MU;
     const double sigma = s.SGMI;
     const double shift = chromaticShift(p);
@@ -202,30 +201,49 @@ void ImpedanceMoments::fillBinomial(const RunParameters& p, const CurrentStep& s
 
 std::vector<Complex> closedFormMoments(const RunParameters& p, const CurrentStep& step) {
     std::vector<Complex> c(static_cast<std::size_t>(highestMomentOrder(p) + 9));
-    fillClosedForm(p, step, c);
+    closedFormPoleMoments(polesOf(p, step), highestMomentOrder(p), c);
     c.resize(static_cast<std::size_t>(highestMomentOrder(p) + 1));
     return c;
 }
 
 std::vector<Complex> integratedMoments(const RunParameters& p, const CurrentStep& step, std::ostream& console) {
     std::vector<Complex> c(static_cast<std::size_t>(highestMomentOrder(p) + 1));
-    fillIntegrated(p, step, c, console);
+    integratedPoleMoments(polesOf(p, step), highestMomentOrder(p), step.SGMI, chromaticShift(p), c, console);
     return c;
 }
 
-double closedFormDisagreement(const RunParameters& p, const CurrentStep& step, std::ostream& console) {
-    const std::vector<Complex> closed = closedFormMoments(p, step);
-    const std::vector<Complex> integrated = integratedMoments(p, step, console);
+namespace {
+
+double closedFormDisagreement(const ScaledPoles& poles, int NN, double sigma, double shift, std::ostream& console) {
+    std::vector<Complex> closed(static_cast<std::size_t>(NN + 9)), integrated(static_cast<std::size_t>(NN + 1));
+    closedFormPoleMoments(poles, NN, closed);
+    integratedPoleMoments(poles, NN, sigma, shift, integrated, console);
     double worstDifference = 0.0, largest = 0.0;
-    for (std::size_t N = 0; N < closed.size(); ++N) {
+    for (std::size_t N = 0; N < integrated.size(); ++N) {
         worstDifference = std::max(worstDifference, std::abs(closed[N] - integrated[N]));
         largest = std::max(largest, std::abs(integrated[N]));
     }
     return largest > 0.0 ? worstDifference / largest : 0.0;
 }
 
+}  // namespace
+
+double closedFormDisagreement(const RunParameters& p, const CurrentStep& step, std::ostream& console) {
+    const int NN = highestMomentOrder(p);
+    const double shift = chromaticShift(p);
+    if (!p.ZPARM) return closedFormDisagreement(polesOf(p, step), NN, step.SGMI, shift, console);
+    double worst = 0.0;
+    for (const Resonator& r : resonatorsOf(p)) {
+        const ScaledPoles poles = scaledPoles(resonatorPoles(r.FREQ, r.QV, p.REVFRQ), p, step.SGMI);
+        worst = std::max(worst, closedFormDisagreement(poles, NN, step.SGMI, shift, console));
+    }
+    return worst;
+}
+
 bool ImpedanceMoments::isFinite(const RunParameters& p) const {
-    const auto finite = [](const std::complex<double>& z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); };
+    const auto finite = [](const std::complex<double>& z) {
+        return std::isfinite(z.real()) && std::isfinite(z.imag());
+    };
     if (p.LBIN) return std::all_of(binomial_.begin(), binomial_.end(), finite);
     const auto used = std::min(gaussian_.size(), static_cast<std::size_t>(highestMomentOrder(p) + 1));
     return std::all_of(gaussian_.begin(), gaussian_.begin() + static_cast<std::ptrdiff_t>(used), finite);

@@ -15,6 +15,7 @@
 
 #include <complex>
 #include <ostream>
+#include <span>
 #include <vector>
 
 #include "solver/physics/current_step.hpp"
@@ -47,7 +48,8 @@ public:
     // go to `console`, WBSJA's messages to `listing`.
     void compute(const RunParameters& p, const CurrentStep& step, std::ostream& listing, std::ostream& console);
 
-    // c_N of a Gaussian bunch, N = 0..2 MABS + 4 KRAD.
+    // c_N of a Gaussian bunch, N = 0..2 MABS + 4 KRAD; with ZPARM the
+    // budget's C_N (budget_moments.hpp).
     const std::complex<double>& c(int N) const { return gaussian_[static_cast<std::size_t>(N)]; }
     // D(a, b) of a binomial bunch, a, b = 0..2 KRAD + MABS.
     const std::complex<double>& D(int a, int b) const {
@@ -69,6 +71,31 @@ private:
 // Highest moment order NN = 2 MABS + 4 KRAD of the Gaussian table.
 int highestMomentOrder(const RunParameters& p);
 
+// A resonator's poles as the bunch of one current sees them.
+struct ScaledPoles {
+    std::complex<double> p[2];  // poles, revolution harmonics
+    std::complex<double> Z[2];  // scaled by the bunch length: BINFAC sigma (p_j - xi/alpha)
+    std::complex<double> E[2];  // turn factors, 0 for a single-turn wake
+    bool multiTurn;
+};
+ScaledPoles scaledPoles(const ResonatorPoles& resonator, const RunParameters& p, double SGMI);
+
+// c_N = [I_N(Z1) - I_N(Z2)] / sqrt(2)^N of one pole pair, with the wake of
+// earlier turns, N = 0..NN: in closed form (c holds NN + 9 entries, the
+// recurrence runs past NN) or integrated along the real axis around the
+// chromatic shift (c holds NN + 1).
+void closedFormPoleMoments(const ScaledPoles& poles, int NN, std::span<std::complex<double>> c);
+void integratedPoleMoments(const ScaledPoles& poles, int NN, double sigma, double shift,
+                           std::span<std::complex<double>> c, std::ostream& console);
+
+// The bunch spectrum of moment order N at the scaled frequency zeta:
+// (zeta / sqrt 2)^N e^(-zeta^2).
+std::complex<double> gaussianSpectrum(int N, const std::complex<double>& zeta);
+
+// Half-width of the integration range around the chromatic shift: far
+// enough out that the weight of moment order NN has fallen below 1e-8.
+double integrationHalfWidth(double sigma, int NN);
+
 // The Gaussian table both ways, for comparison: c_N in closed form and by
 // integration, N = 0..NN.
 std::vector<std::complex<double>> closedFormMoments(const RunParameters& p, const CurrentStep& step);
@@ -76,8 +103,8 @@ std::vector<std::complex<double>> integratedMoments(const RunParameters& p, cons
                                                     std::ostream& console);
 
 // Largest difference between the two ways over the table, relative to the
-// table's largest moment; the closed form's recurrence loses accuracy for
-// long bunches.
+// table's largest moment (with ZPARM, the largest over the run's
+// resonators); the closed form's recurrence loses accuracy for long bunches.
 double closedFormDisagreement(const RunParameters& p, const CurrentStep& step, std::ostream& console);
 
 // Spectrum cut-off of the numerical way: e^(-(sigma x)^2) (sigma x / sqrt 2)^NN - 1e-8.

@@ -2,6 +2,7 @@
 // driver and through the executable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +35,19 @@ protected:
     }
 
     RunOutcome run(const std::string& path) { return QUELMW(path, console_, errors_); }
+
+    // The examples, with the tables they read, copied into the scratch
+    // directory: the paths of their inputs.
+    std::vector<fs::path> copiedExamples() const {
+        std::vector<fs::path> inputs;
+        for (const auto& entry : fs::directory_iterator(fs::path(QUELM_SOURCE_DIR) / "examples")) {
+            if (!entry.is_regular_file()) continue;
+            const fs::path copy = dir_ / entry.path().filename();
+            fs::copy_file(entry.path(), copy, fs::copy_options::overwrite_existing);
+            if (copy.extension() == ".in") inputs.push_back(copy);
+        }
+        return inputs;
+    }
 
     test_support::ScratchDirectory scratch_{"quelmw-test", '-'};
     fs::path dir_ = scratch_.path();
@@ -155,11 +169,8 @@ TEST_F(SolverRun, NeverOverwritesItsOwnInput) {
 }
 
 TEST_F(SolverRun, EveryExampleRunsToItsPlots) {
-    for (const auto& entry : fs::directory_iterator(fs::path(QUELM_SOURCE_DIR) / "examples")) {
-        if (entry.path().extension() != ".in") continue;
-        SCOPED_TRACE(entry.path().string());
-        const fs::path input = dir_ / entry.path().filename();
-        fs::copy_file(entry.path(), input);
+    for (const fs::path& input : copiedExamples()) {
+        SCOPED_TRACE(input.string());
         console_.str("");
         errors_.str("");
         EXPECT_EQ(run(input.string()), RunOutcome::Completed);
@@ -170,6 +181,35 @@ TEST_F(SolverRun, EveryExampleRunsToItsPlots) {
         EXPECT_EQ(text.find("WARNING"), std::string::npos);
         EXPECT_NE(contents(plot.replace_extension(".vpt").string()).find(" NEW FRAME"), std::string::npos);
     }
+}
+
+TEST_F(SolverRun, ImpedanceBudgetIsEchoedAndTitledAndItsTableChecked) {
+    std::string input = GOOD_INPUT;
+    input.replace(input.find("KRAD=1"), 6, "KRAD=1 LPLE=T");
+    input += "&ZPARM RWLEN=100 RWRAD=10 RWSIG=5.9E7 ZTFILE='z.txt' ZTBETA=4 /\n";
+    write("z.txt", "# short\n0, 0, -0.2\n8000, 0.1, 0\n");
+    ASSERT_EQ(run(write("budget.in", input)), RunOutcome::Completed);
+    const std::string listing = contents((dir_ / "budget.out").string());
+    EXPECT_NE(listing.find("\n $ZPARM:\n NUMBER OF EXTRA RESONATORS     :  NRES     =     0\n"
+                           " RESISTIVE WALL LENGTH          :  RWLEN    =   100.00    (m)\n"),
+              std::string::npos);
+    EXPECT_NE(listing.find(" BETA-FUNCTION AT WALL          :  RWBETA   =   5.0000    (m)\n"
+                           " IMPEDANCE TABLE FILE           :  ZTFILE   = z.txt\n"
+                           " BETA-FUNCTION AT TABLE         :  ZTBETA   =   4.0000    (m)\n"),
+              std::string::npos);
+    // The table ends within the bunch spectrum: said once, in the listing and on standard error.
+    EXPECT_NE(listing.find("\n **WARNING** IMPEDANCE TABLE z.txt ENDS AT   8000.0    (MHz):\n"), std::string::npos);
+    EXPECT_EQ(listing.find("**WARNING**"), listing.rfind("**WARNING**"));
+    const std::string errors = errors_.str();
+    EXPECT_EQ(errors.rfind("quelmw: warning: the impedance table z.txt ends at 8000.0 MHz; a part", 0), 0u);
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
+    const std::string plot = contents((dir_ / "budget.vpt").string());
+    EXPECT_NE(plot.find(" (s)'\n  MORE '     Z: 1 RES + WALL 100. m + TABLE'\n  TITLE 10. 7.9 "), std::string::npos);
+
+    write("z.txt", "0 0 -0.2\n8000 0.1 0\n4000 0 0\n");
+    EXPECT_EQ(run(write("budget.in", input)), RunOutcome::StoppedByCheck);
+    EXPECT_NE(contents((dir_ / "budget.out").string()).find("\n z.txt LINE 3: FREQUENCY NOT ABOVE THE LINE BEFORE\n"),
+              std::string::npos);
 }
 
 // A file's text without its CPU-time lines, which differ from run to run.
@@ -195,13 +235,10 @@ std::string firstDifference(const std::string& a, const std::string& b) {
 }
 
 TEST_F(SolverRun, ResultsDoNotDependOnTheNumberOfThreads) {
-    for (const auto& entry : fs::directory_iterator(fs::path(QUELM_SOURCE_DIR) / "examples")) {
-        if (entry.path().extension() != ".in") continue;
-        SCOPED_TRACE(entry.path().string());
+    for (const fs::path& input : copiedExamples()) {
+        SCOPED_TRACE(input.string());
         std::string outputs[2];
         for (int threads : {1, 3}) {
-            const fs::path input = dir_ / entry.path().filename();
-            fs::copy_file(entry.path(), input, fs::copy_options::overwrite_existing);
             RunOptions options;
             options.threads = threads;
             options.stampMoment = 1780000000;

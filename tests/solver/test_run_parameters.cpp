@@ -3,6 +3,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "solver/budget_checks.hpp"
 #include "solver/io/edit_descriptors.hpp"
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"
@@ -22,6 +23,16 @@ RunParameters read(const std::string& mparm, const std::string& cparm = "",
 
 RunParameters derived(RunParameters p) {
     computeDerivedQuantities(p);
+    return p;
+}
+
+// A run input ending with group ZPARM.
+RunParameters readBudget(const std::string& zparm, const std::string& mparm = "BETAC=7",
+                         const std::string& cparm = "") {
+    std::istringstream in("TITLE\n&MPARM " + mparm + " /\n&CPARM " + cparm +
+                          " /\n&IPARM FREQ=6000 RS=0.3 QV=1 /\n&HPARM /\n&SPARM /\n&ZPARM " + zparm + " /\n");
+    RunParameters p;
+    readRunInput(in, "case.in", p);
     return p;
 }
 
@@ -153,6 +164,61 @@ TEST(RunLimits, EmptyOrAbsurdModeRangesStopTheRun) {
     EXPECT_EQ(huge.NTOT, 2147483647);
     EXPECT_EQ(huge.MABS, 2147483647);
     EXPECT_EQ(stopMessage(huge), "TOTAL NUMBER OF MODES:***** EXCEEDS MAXIMUM NM:  500");
+}
+
+TEST(ImpedanceBudget, OptionalSixthGroupWithTheBetaFunctionsInForce) {
+    EXPECT_FALSE(read("").ZPARM);
+    const RunParameters p = readBudget("NRES=1 FRES=500 RSRES=0.1 QRES=10 RWLEN=100 RWRAD=10 RWSIG=5.9E7 "
+                                       "ZTFILE='tables/z.txt'");
+    ASSERT_TRUE(p.ZPARM);
+    EXPECT_EQ(p.ZPARM->FRES[0], 500.0);
+    EXPECT_EQ(p.ZPARM->ZTFILE, "tables/z.txt");
+    EXPECT_EQ(p.ZPARM->RWBETA, 7.0);  // 0 stands for BETAC
+    EXPECT_EQ(p.ZPARM->ZTBETA, 7.0);
+    EXPECT_EQ(readBudget("RWBETA=12").ZPARM->RWBETA, 12.0);
+}
+
+TEST(ImpedanceBudget, ChecksNameTheItem) {
+    const auto message = [](const RunParameters& p) {
+        const auto stop = checkImpedanceBudget(p);
+        return stop ? stop->message : "";
+    };
+    EXPECT_EQ(message(readBudget("NRES=20 FRES=20*500 RSRES=20*1 QRES=20*5 RWLEN=1 RWRAD=1 RWSIG=1")), "");
+    EXPECT_EQ(message(readBudget("NRES=21")), "NRES:   21 EXCEEDS MAXIMUM NRES:   20");
+    EXPECT_EQ(message(readBudget("NRES=-1")), "NRES:   -1 NUMBER OF RESONATORS IS NEGATIVE");
+    EXPECT_EQ(message(readBudget("NRES=2 FRES=500,-3 RSRES=2*1 QRES=2*5")),
+              "FRES(2): -3.000E+00 FREQUENCY MUST BE POSITIVE");
+    EXPECT_EQ(message(readBudget("NRES=1 FRES=500 RSRES=-1 QRES=5")), "RSRES(1): -1.000E+00 SHUNT IMPEDANCE IS NEGATIVE");
+    EXPECT_EQ(message(readBudget("NRES=1 FRES=500 RSRES=1 QRES=0.5")), "QRES(1):  5.000E-01 Q-VALUE MUST EXCEED 0.5");
+    EXPECT_EQ(message(readBudget("RWLEN=10 RWRAD=-5 RWSIG=1E7")), "RWRAD: -5.000E+00 RADIUS MUST BE POSITIVE");
+    EXPECT_EQ(message(readBudget("RWLEN=10 RWRAD=5")), "RWSIG:  0.000E+00 CONDUCTIVITY MUST BE POSITIVE");
+    EXPECT_EQ(message(readBudget("RWSIG=-1")), "RWSIG: -1.000E+00 CONDUCTIVITY MUST BE POSITIVE");
+    EXPECT_EQ(message(readBudget("ZTBETA=-2")), "ZTBETA: -2.000E+00 BETA FUNCTION IS NEGATIVE");
+    EXPECT_EQ(message(readBudget("", "", "LBIN=T")), "ZPARM NEEDS A GAUSSIAN BUNCH (LBIN=F)");
+}
+
+TEST(ImpedanceBudget, TableFileFormatAndErrorsNamingFileAndLine) {
+    std::vector<ImpedanceSample> table;
+    std::istringstream good("# f (MHz), Re Z, Im Z\n 0, 0, -0.4  # at zero\n\n1000 0.1 -0.3\r\n2E3,\t0.2 , -0.1\n");
+    EXPECT_FALSE(readImpedanceTable(good, "z.txt", table));
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[2].MHz, 2000.0);
+    EXPECT_EQ(table[2].re, 0.2);
+    EXPECT_EQ(table[2].im, -0.1);
+    const auto message = [&](const std::string& text) {
+        std::istringstream in(text);
+        const auto stop = readImpedanceTable(in, "z.txt", table);
+        return stop ? stop->message : "";
+    };
+    EXPECT_EQ(message("0 0 0\n1000 1 2 3\n"), "z.txt LINE 2: EXPECTED FREQUENCY, RE Z, IM Z");
+    EXPECT_EQ(message("0 0 0\n1000 1 x\n"), "z.txt LINE 2: EXPECTED FREQUENCY, RE Z, IM Z");
+    EXPECT_EQ(message("0 0 0\n# later\n0 1 1\n"), "z.txt LINE 3: FREQUENCY NOT ABOVE THE LINE BEFORE");
+    EXPECT_EQ(message("0 0 0\n5 nan 0\n"), "z.txt LINE 2: VALUE IS NOT FINITE");
+    EXPECT_EQ(message("-1 0 0\n"), "z.txt LINE 1: NEGATIVE FREQUENCY");
+    EXPECT_EQ(message("# nothing\n"), "z.txt: NO SAMPLES IN THE IMPEDANCE TABLE");
+    ImpedanceBudget budget;
+    budget.ZTFILE = "missing.txt";
+    EXPECT_EQ(loadImpedanceTable(budget, "/nonexistent/case.in")->message, "CANNOT READ IMPEDANCE TABLE missing.txt");
 }
 
 }  // namespace

@@ -12,10 +12,11 @@ struct Values {
     int n = 7;
     bool flag = false;
     std::array<double, 6> table{};
+    std::string name;
 };
 
 NamelistGroup group(Values& v) {
-    return {"GRP", {{"X", &v.x}, {"N", &v.n}, {"FLAG", &v.flag}, {"TABLE", std::span<double>(v.table)}}};
+    return {"GRP", {{"X", &v.x}, {"N", &v.n}, {"FLAG", &v.flag}, {"TABLE", std::span<double>(v.table)}, {"NAME", &v.name}}};
 }
 
 Values read(const std::string& text) {
@@ -95,6 +96,27 @@ TEST(NamelistReader, RejectsValuesOfTheWrongTypeOrOutOfRange) {
     EXPECT_NE(errorOf("&GRP X(1)=1 /").find("subscript on scalar item X"), std::string::npos);
     EXPECT_NE(errorOf("&GRP X 1 /").find("expected '=' after X"), std::string::npos);
     EXPECT_NE(errorOf("&GRP X=1 &OTHER /").find("unexpected '&OTHER"), std::string::npos);
+}
+
+TEST(NamelistReader, TextsInQuotesMayHoldSeparatorsAndDoubledQuotes) {
+    const Values v = read("&GRP NAME='tables/a b,c!.txt' N=2 /");
+    EXPECT_EQ(v.name, "tables/a b,c!.txt");
+    EXPECT_EQ(v.n, 2);
+    EXPECT_EQ(read("&GRP NAME=\"it's\" /").name, "it's");
+    EXPECT_EQ(read("&GRP NAME='it''s'\n /").name, "it's");
+    EXPECT_NE(errorOf("&GRP NAME=budget.txt /").find("value 'budget.txt' of NAME is not a text in quotes"),
+              std::string::npos);
+    EXPECT_NE(errorOf("&GRP X='1' /").find("text value of X, which is not a text item"), std::string::npos);
+    EXPECT_NE(errorOf("&GRP NAME='open /\n /").find("line 1: unterminated text for NAME"), std::string::npos);
+}
+
+TEST(NamelistReader, OptionalGroupMayBeMissing) {
+    Values v;
+    std::istringstream in("&GRP N=1 /\n trailing line\n");
+    NamelistReader reader(in, "case.in", 5);
+    EXPECT_TRUE(reader.readOptionalGroup(group(v)));
+    EXPECT_EQ(v.n, 1);
+    EXPECT_FALSE(reader.readOptionalGroup(group(v)));
 }
 
 TEST(NamelistReader, SurvivesBinaryAndOversizedInput) {

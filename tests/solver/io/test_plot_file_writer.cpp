@@ -16,7 +16,7 @@ template <class Writer>
 std::string frameHeader(Writer writer, const std::string& title = RUN_TITLE) {
     std::ostringstream out;
     writer(out, title, " 6/12/25", "05:46:40", -0.004, 1.5, 0.6, 4.2, 2.5, 0.02, 1.5, 6000.0, 0.35,
-           1.0, 0.001, false, 2, 1.25, PlotRange{0.5f, 2.0f, -0.1f, 0.1f});
+           1.0, 0.001, false, 2, 1.25, PlotRange{0.5f, 2.0f, -0.1f, 0.1f}, std::string());
     return out.str();
 }
 
