@@ -4,11 +4,13 @@
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <numbers>
 #include <sstream>
 
 #include "solver/io/edit_descriptors.hpp"
 #include "solver/parallel_for.hpp"
 #include "solver/physics/bunch_parameters.hpp"
+#include "solver/physics/dispersion_relation.hpp"
 
 namespace quelm {
 namespace {
@@ -138,7 +140,32 @@ void CurrentScan::searchRoots(const ScanProgress& progress) {
             WI[static_cast<std::size_t>(j - 1)] = static_cast<float>(-results_.EIGIM(j, i));
         }
         search.run(i, steps_[at].NUSI, WR.data(), WI.data(), results_);
+        measureRoots(i, matrix);
         if (progress) progress("roots", i, p_.NCR);
+    }
+}
+
+// |DET| at every root of current i and around it, for telling true zeros
+// of the dispersion relation from minima of |DET| on the real axis.
+void CurrentScan::measureRoots(int i, const CouplingMatrix& matrix) {
+    DispersionRelation relation(p_, matrix);
+    const double nus = steps_[static_cast<std::size_t>(i - 1)].NUSI;
+    for (int k = 1; k <= p_.NSTPS; ++k) {
+        relation.setStep(nus, spreadOfStep(p_, k));
+        for (int j = 1; j <= p_.NMT; ++j) {
+            const std::complex<double> root(results_.ROOTRE(j, i, k), -results_.ROOTIM(j, i, k));
+            if (std::isnan(root.real()) || std::isnan(root.imag())) {
+                results_.rootDet(j, i, k) = results_.rootDetNearby(j, i, k) = NOT_FOUND.real();
+                continue;
+            }
+            double nearby = std::numeric_limits<double>::infinity();
+            for (int probe = 0; probe < 8; ++probe) {
+                const std::complex<double> offset = std::polar(ROOT_PROBE_RADIUS, probe * std::numbers::pi / 4.0);
+                nearby = std::min(nearby, std::abs(relation.DET(root + offset)));
+            }
+            results_.rootDet(j, i, k) = std::abs(relation.DET(root));
+            results_.rootDetNearby(j, i, k) = nearby;
+        }
     }
 }
 

@@ -68,6 +68,7 @@ private:
     void computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads);
     std::optional<RunStop> computeEigenvalues(int threads, const ScanProgress& progress);
     void searchRoots(const ScanProgress& progress);
+    void measureRoots(int i, const CouplingMatrix& matrix);
     void warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console, std::ostream& errors) const;
 
     const RunParameters& p_;

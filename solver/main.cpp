@@ -21,27 +21,36 @@
 namespace {
 
 const char* const USAGE =
-    "usage: quelmw [--single-precision] [INPUT]\n"
+    "usage: quelmw [OPTION]... [INPUT]\n"
     "\n"
     "Computes the coherent tune shifts (Nu-Nux)/Nus of the head-tail modes of a\n"
-    "single bunch over a scan of the bunch current, for a broad-band resonator\n"
-    "impedance, and writes the listing INPUT-base.out and the plot file\n"
-    "INPUT-base.vpt beside the input file.  Without INPUT the file name is asked\n"
-    "for on the console.\n"
+    "single bunch over a scan of the bunch current and writes, beside the input\n"
+    "file, the listing INPUT-base.out, the plot file INPUT-base.vpt and the results\n"
+    "file INPUT-base.json; at the end it prints the threshold current.  Without\n"
+    "INPUT the file name is asked for on the console.\n"
     "\n"
-    "  --single-precision  take the eigenvalues with the historical single-precision\n"
-    "                      solver, to compare with listings of old runs (it errs at\n"
-    "                      large matrix orders; the default solver is double precision)\n"
-    "  -h, --help          show this text\n"
+    "  --threshold-tolerance T  growth rate Im (Nu-Nux)/Nus above which a mode counts\n"
+    "                           as unstable (default 1e-4)\n"
+    "  --converge               repeat the scan with KRAD + 2 and the azimuthal range\n"
+    "                           one wider on each side, step by step, until the\n"
+    "                           threshold changes by less than 1 % or the matrix\n"
+    "                           order limit of 500 is reached; print the table\n"
+    "  --converge-tolerance REL the same, with relative tolerance REL\n"
+    "  --single-precision       take the eigenvalues with the historical single-\n"
+    "                           precision solver, to compare with listings of old runs\n"
+    "                           (it errs at large matrix orders)\n"
+    "  -h, --help               show this text\n"
+    "      --version            show the program's version\n"
     "\n"
     "Environment: QUELMW_THREADS, the number of threads of the current scan\n"
     "(default: all processors); SOURCE_DATE_EPOCH, seconds since 1970 to stamp\n"
     "into the listing instead of the present time.\n"
     "\n"
     "Exit status: 0 when the run went through; 1 for a missing or malformed input\n"
-    "file or an output file that cannot be written; 2 for a usage error; 3 when a\n"
-    "check stopped the run (a framed box in the listing says why); 4 when the run\n"
-    "went through but some eigenvalues or roots were not found (WARNING lines).\n";
+    "file, an output file that cannot be written or an internal error; 2 for a\n"
+    "usage error; 3 when a check stopped the run (a framed box in the listing says\n"
+    "why); 4 when the run went through but some eigenvalues or roots were not\n"
+    "found (WARNING lines).\n";
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
@@ -106,6 +115,10 @@ int main(int argc, char** argv) {
         std::cout << USAGE;
         return 0;
     }
+    if (line.version) {
+        std::cout << "quelmw (QUELM) 4.0\n";
+        return 0;
+    }
     if (!line.error.empty()) {
         std::cerr << "quelmw: " << line.error << "\n\n" << USAGE;
         return 2;
@@ -119,6 +132,8 @@ int main(int argc, char** argv) {
     options.threads = scanThreads();
     options.stampMoment = quelm::sourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"));
     options.precision = line.precision;
+    options.thresholdTolerance = line.thresholdTolerance;
+    options.convergeTolerance = line.convergeTolerance;
     ProgressLine progress;
     if (::isatty(STDERR_FILENO)) options.progress = std::ref(progress);
     return quelm::exitStatus(quelm::QUELMW(path, std::cout, std::cerr, options));

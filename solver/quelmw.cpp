@@ -12,10 +12,13 @@
 
 #include "common/replacement_file.hpp"
 #include "solver/budget_checks.hpp"
+#include "solver/convergence_check.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/file_names.hpp"
 #include "solver/io/listing_writer.hpp"
 #include "solver/io/namelist_reader.hpp"
+#include "solver/io/results_file.hpp"
+#include "solver/mode_labels.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/result_output.hpp"
 #include "solver/run_checks.hpp"
@@ -23,6 +26,7 @@
 #include "solver/run_input.hpp"
 #include "solver/run_limits.hpp"
 #include "solver/run_parameters.hpp"
+#include "solver/threshold.hpp"
 
 namespace quelm {
 namespace {
@@ -56,11 +60,30 @@ bool writeOutput(const std::string& path, const std::ostringstream& text, std::o
     return false;
 }
 
-// A check's box in the listing, and the same words on standard error.
-RunOutcome stopRun(const RunStop& stop, std::ostream& listing, std::ostream& errors) {
-    writeStopBox(listing, stop);
+// The texts of a run's output files, written when the run ends.
+struct RunOutputs {
+    std::ostringstream listing, plot, results;
+};
+
+// A check's box in the listing, the same words on standard error, and a
+// results file that says why there are no results.
+RunOutcome stopRun(const RunStop& stop, const RunParameters& p, const RunOptions& options, RunOutputs& out,
+                   std::ostream& errors) {
+    writeStopBox(out.listing, stop);
     errors << "quelmw: " << (stop.kind == RunStop::Kind::Stop ? "STOP: " : "WARNING: ") << stop.message << '\n';
+    RunResults run;
+    run.precision = options.precision;
+    run.stop = stop;
+    run.threshold.tolerance = options.thresholdTolerance;
+    out.results << resultsFileText(p, run);
     return RunOutcome::StoppedByCheck;
+}
+
+std::vector<double> scanCurrents(const RunParameters& p) {
+    std::vector<double> currents;
+    for (int i = 0; i < p.NCR; ++i)
+        currents.push_back(p.CRNT + i * p.STPC);
+    return currents;
 }
 
 // Bunch length and synchrotron tune over the scan: filled in for the models
@@ -82,34 +105,53 @@ void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
     if (p.NUS <= 0.0) writeTuneTable(listing, p);
 }
 
-// Everything after the echo: tables, checks, the scan and its output.
-RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, std::ostream& listing, std::ostream& plot,
-                            std::ostream& console, std::ostream& errors, const RunOptions& options) {
-    if (const auto stop = checkRunParameters(p)) return stopRun(*stop, listing, errors);
-    if (const auto stop = p.ZPARM ? loadImpedanceTable(*p.ZPARM, p.INFILE) : std::nullopt) {
-        return stopRun(*stop, listing, errors);
-    }
+// Everything after the echo: checks, tables, the scan and its output.
+RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, RunOutputs& out, std::ostream& console,
+                            std::ostream& errors, const RunOptions& options) {
+    const auto stopped = [&](const RunStop& stop) { return stopRun(stop, p, options, out, errors); };
+    if (const auto stop = checkRunParameters(p)) return stopped(*stop);
+    if (const auto stop = p.ZPARM ? loadImpedanceTable(*p.ZPARM, p.INFILE) : std::nullopt) return stopped(*stop);
     computeDerivedQuantities(p);
     // The tables hold 1005 currents: a longer scan stops before filling them.
     const bool fillsTables = p.SGMZ < 0.0 || p.NUS < 0.0;
-    if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) return stopRun(*stop, listing, errors);
-    tabulateBunchParameters(listing, p);
-    if (const auto stop = checkRunLimits(p)) return stopRun(*stop, listing, errors);
-    if (p.ZPARM) warnAboutTableReach(listing, errors, p);
+    if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) return stopped(*stop);
+    tabulateBunchParameters(out.listing, p);
+    if (const auto stop = checkRunLimits(p)) return stopped(*stop);
+    if (p.ZPARM) warnAboutTableReach(out.listing, errors, p);
 
     CurrentScan scan(p, options.precision);
-    if (const auto stop = scan.run(listing, console, errors, options.threads, options.progress)) {
-        return stopRun(*stop, listing, errors);
+    if (const auto stop = scan.run(out.listing, console, errors, options.threads, options.progress)) {
+        return stopped(*stop);
     }
     for (const ScanWarning& warning : scan.warnings()) {
-        writeWarningLine(listing, warning.text);
+        writeWarningLine(out.listing, warning.text);
         errors << "quelmw: WARNING: " << warning.text << '\n';
     }
-    if (p.IPRINT) writeResultTables(listing, p, scan.results());
+    if (p.IPRINT) writeResultTables(out.listing, p, scan.results());
+
+    const LabelledScan labels = labelModes(p, scan.results());
+    RunResults run{options.precision, std::nullopt,
+                   &scan.results(),   &labels,
+                   scan.warnings(),   findThreshold(scanCurrents(p), labels, options.thresholdTolerance),
+                   std::nullopt};
+    console << run.threshold.text << '\n';
+    if (options.convergeTolerance) {
+        run.convergence = checkConvergence(
+            p, run.threshold,
+            {*options.convergeTolerance, options.thresholdTolerance, options.threads, options.precision});
+        writeConvergenceTable(console, *run.convergence);
+    }
+    out.results << resultsFileText(p, run);
+
     sortEigenvaluesForPlotting(scan.results(), p);
     CPUTIM(p.CPUSEC, 3, clock);
-    writeResultPlots(listing, plot, p, scan.results());
+    writeResultPlots(out.listing, out.plot, p, scan.results());
     return scan.warnings().empty() ? RunOutcome::Completed : RunOutcome::CompletedWithFailures;
+}
+
+// The results file's name: the listing's with .json for .out.
+std::string resultsFileName(const std::string& listingName) {
+    return std::filesystem::path(listingName).replace_extension(".json").string();
 }
 
 }  // namespace
@@ -146,18 +188,20 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
     p.INFILE = inputPath;
     ASFILE(p.INFILE, p.LISTFILE, p.PLOTFILE, console);
 
-    if (!canWriteOutput(p.LISTFILE, p.INFILE, errors) || !canWriteOutput(p.PLOTFILE, p.INFILE, errors)) {
+    const std::string resultsPath = resultsFileName(p.LISTFILE);
+    if (!canWriteOutput(p.LISTFILE, p.INFILE, errors) || !canWriteOutput(p.PLOTFILE, p.INFILE, errors) ||
+        !canWriteOutput(resultsPath, p.INFILE, errors)) {
         return RunOutcome::OutputError;
     }
 
-    std::ostringstream listing, plot;
+    RunOutputs out;
     RunOutcome outcome = RunOutcome::Completed;
     try {
         readRunInput(input, p.INFILE, p);
         DATIMH(p.RUNDATE, p.RUNCLOCK, options.stampMoment.value_or(std::time(nullptr)));
-        writeBanner(listing, p);
-        writeInputEcho(listing, p);
-        outcome = computeAndReport(p, clock, listing, plot, console, errors, options);
+        writeBanner(out.listing, p);
+        writeInputEcho(out.listing, p);
+        outcome = computeAndReport(p, clock, out, console, errors, options);
     } catch (const InputError& error) {
         errors << "quelmw: " << error.what() << '\n';
         return RunOutcome::InputError;
@@ -169,7 +213,8 @@ RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostr
         return RunOutcome::InternalError;
     }
 
-    const bool written = writeOutput(p.LISTFILE, listing, errors) && writeOutput(p.PLOTFILE, plot, errors);
+    const bool written = writeOutput(p.LISTFILE, out.listing, errors) && writeOutput(p.PLOTFILE, out.plot, errors) &&
+                         writeOutput(resultsPath, out.results, errors);
     return written ? outcome : RunOutcome::OutputError;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "solver/current_scan.hpp"
+#include "solver/threshold.hpp"
 
 namespace quelm {
 
@@ -30,13 +31,16 @@ struct RunOptions {
     ScanProgress progress;                              // called as the scan goes on, when set
     std::optional<std::time_t> stampMoment;             // the date and time stamped into the listing, when not now
     EigenPrecision precision = EigenPrecision::Double;  // of the eigenvalue solver
+    double thresholdTolerance = DEFAULT_THRESHOLD_TOLERANCE;  // growth rate that counts as unstable
+    std::optional<double> convergeTolerance;                  // when set, check the threshold's convergence to it
 };
 
 // Runs the solver on the input file.  The run message goes to `console`,
-// error messages (one line each) to `errors`.  The listing and the plot
-// file replace earlier ones only when the run ends (also when a check
-// stops it); after an input, output or internal error the earlier files
-// stay as they were.
+// error messages (one line each) to `errors`; at the end of a scan the
+// threshold line (and with convergeTolerance the convergence table) goes
+// to `console`.  The listing, the plot file and the results file replace
+// earlier ones only when the run ends (also when a check stops it); after
+// an input, output or internal error the earlier files stay as they were.
 RunOutcome QUELMW(const std::string& inputPath, std::ostream& console, std::ostream& errors,
                   const RunOptions& options = {});
 

@@ -18,6 +18,8 @@
 
 namespace quelm {
 
+inline constexpr double ROOT_PROBE_RADIUS = 0.05;
+
 class ResultStores {
 public:
     // Sized once per run for its matrix order, currents and spread steps.
@@ -29,7 +31,9 @@ public:
           eigIm_(modes_ * currents_),
           solves_(currents_, EigenvalueOutcome::Found),
           rootRe_(modes_ * currents_ * steps_),
-          rootIm_(modes_ * currents_ * steps_) {}
+          rootIm_(modes_ * currents_ * steps_),
+          rootDet_(modes_ * currents_ * steps_),
+          rootDetNearby_(modes_ * currents_ * steps_) {}
 
     int modes() const { return static_cast<int>(modes_); }
     int currents() const { return static_cast<int>(currents_); }
@@ -50,6 +54,14 @@ public:
     double ROOTRE(int j, int i, int k) const { return rootRe_[rootIndex(j, i, k)]; }
     double ROOTIM(int j, int i, int k) const { return rootIm_[rootIndex(j, i, k)]; }
 
+    // |DET| at the root, and the smallest |DET| on a circle of radius
+    // ROOT_PROBE_RADIUS around it: a true zero of the dispersion relation
+    // lies far below its surroundings, a minimum on the real axis does not.
+    double& rootDet(int j, int i, int k) { return rootDet_[rootIndex(j, i, k)]; }
+    double& rootDetNearby(int j, int i, int k) { return rootDetNearby_[rootIndex(j, i, k)]; }
+    double rootDet(int j, int i, int k) const { return rootDet_[rootIndex(j, i, k)]; }
+    double rootDetNearby(int j, int i, int k) const { return rootDetNearby_[rootIndex(j, i, k)]; }
+
 private:
     std::size_t eigIndex(int j, int i) const {
         return static_cast<std::size_t>(i - 1) * modes_ + static_cast<std::size_t>(j - 1);
@@ -62,7 +74,7 @@ private:
     std::size_t modes_, currents_, steps_;
     std::vector<double> eigRe_, eigIm_;
     std::vector<EigenvalueOutcome> solves_;
-    std::vector<double> rootRe_, rootIm_;
+    std::vector<double> rootRe_, rootIm_, rootDet_, rootDetNearby_;
 };
 
 }  // namespace quelm

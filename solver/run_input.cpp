@@ -97,4 +97,11 @@ void readRunInput(std::istream& in, const std::string& fileName, RunParameters& 
     prepareAfterReading(p);
 }
 
+std::vector<NamelistGroup> runInputGroups(RunParameters& p) {
+    std::vector<NamelistGroup> groups = {machineGroup(p), currentGroup(p), impedanceGroup(p), plotRangeGroup(p),
+                                         spreadGroup(p)};
+    if (p.ZPARM) groups.push_back(budgetGroup(*p.ZPARM));
+    return groups;
+}
+
 }  // namespace quelm

@@ -4,6 +4,9 @@
 
 #include <istream>
 #include <string>
+#include <vector>
+
+#include "solver/io/namelist_reader.hpp"
 
 #include "solver/run_parameters.hpp"
 
@@ -16,5 +19,9 @@ inline constexpr int INPUT_UNIT = 5;
 // then prepares the values in force (prepareAfterReading).  Throws
 // InputError for malformed input.
 void readRunInput(std::istream& in, const std::string& fileName, RunParameters& p);
+
+// The groups of the input with their items, bound to `p`: MPARM, CPARM,
+// IPARM, HPARM and SPARM, and ZPARM when the run has a budget.
+std::vector<NamelistGroup> runInputGroups(RunParameters& p);
 
 }  // namespace quelm

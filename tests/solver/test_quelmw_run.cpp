@@ -65,7 +65,7 @@ const char* const GOOD_INPUT =
 TEST_F(SolverRun, WritesListingAndPlotFileBesideTheInput) {
     const std::string input = write("ring.in", GOOD_INPUT);
     EXPECT_EQ(run(input), RunOutcome::Completed);
-    EXPECT_EQ(console_.str(), " > QUELM IS NOW RUNNING. PLEASE WAIT...\n");
+    EXPECT_EQ(console_.str(), " > QUELM IS NOW RUNNING. PLEASE WAIT...\nno instability up to 5.00 mA\n");
     EXPECT_EQ(errors_.str(), "");
     const std::string listing = contents((dir_ / "ring.out").string());
     EXPECT_EQ(listing.rfind("\n " + std::string(76, '*') + "\n", 0), 0u);
@@ -97,7 +97,7 @@ TEST_F(SolverRun, MalformedInputIsReportedAndKeepsEarlierOutputs) {
                                  ": line 2: unknown item FOO in group MPARM\n");
     EXPECT_EQ(contents((dir_ / "bad.out").string()), listing);
     EXPECT_EQ(contents((dir_ / "bad.vpt").string()), plot);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
 }
 
 // Every meaningless value stops the run before any computation with a box
@@ -379,7 +379,7 @@ TEST_F(SolverRun, FullDiskKeepsEarlierOutputs) {
     EXPECT_EQ(limited.status, 1);
     EXPECT_NE(limited.output.find("quelmw: error writing "), std::string::npos) << limited.output;
     EXPECT_EQ(contents((dir_ / "full.out").string()), listing);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 4);
 }
 
 }  // namespace
