@@ -7,12 +7,14 @@ cd "$(dirname "$0")"
 # liblapack-dev and libboost-dev serve only as references in the tests and
 # benchmarks, clang and its runtime only for the fuzz targets, ghostscript
 # only for checking the EPS files the tests write, xvfb, xauth and
-# libxcb1-dev only for the test of a real plot window; the solver needs
-# nothing beyond the C++ library, the viewer Qt 6 (its widgets and SVG
-# writer).
+# libxcb1-dev only for the test of a real plot window, the python3 ones only
+# for the tests of the Python package (CTest runs them with pytest); the
+# solver needs nothing beyond the C++ library, the viewer Qt 6 (its widgets
+# and SVG writer).
 PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev libboost-dev
           qt6-base-dev qt6-svg-dev)
-TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript xvfb xauth libxcb1-dev)
+TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript xvfb xauth libxcb1-dev
+               python3-numpy python3-matplotlib python3-pytest python3-setuptools)
 
 install_missing() {
   local missing=()
