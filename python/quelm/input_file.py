@@ -118,15 +118,17 @@ def read_input(path) -> dict:
 
     Reads what quelmw reads: assignments over any number of lines, "!"
     comments, repeat counts ("3*0.5", "3*" for null values), subscripted
-    tables ("SGMTOC(5) = ..."), logicals and quoted texts.  An item
-    assigned one value without a subscript is a scalar, any other a list
-    (None for entries it leaves alone)."""
+    tables ("SGMTOC(5) = ..."), logicals and quoted texts.  An item that
+    sets only its first entry is a scalar, any other a list (None for the
+    entries it leaves alone)."""
     lines = Path(path).read_text().splitlines()
     if not lines:
         raise ValueError(f"{path}: empty input file")
     reader = _GroupReader(path)
     for match in _TOKEN.finditer("\n".join(lines[1:])):
         reader.take(match)
+    if reader.group is not None:
+        raise ValueError(f"{path}: end of file inside group {reader.group}")
     return {"title": lines[0], **reader.groups}
 
 

@@ -53,10 +53,15 @@ def test_input_file_forms_are_read(tmp_path):
     }
 
 
-def test_malformed_group_names_the_file(tmp_path):
+@pytest.mark.parametrize("text, message", [
+    ("TITLE\n &MPARM 0.5 /\n", "unexpected '0.5' in group MPARM"),
+    ("TITLE\n &MPARM SGMZ=1.0\n", "end of file inside group MPARM"),
+    ("TITLE\n &MPARM SGMZ=1.O /\n", "SGMZ: '1.O' is not a number, logical or quoted text"),
+])
+def test_malformed_input_is_refused_naming_the_file(tmp_path, text, message):
     path = tmp_path / "bad.in"
-    path.write_text("TITLE\n &MPARM 0.5 /\n")
-    with pytest.raises(ValueError, match=f"{path}: unexpected '0.5' in group MPARM"):
+    path.write_text(text)
+    with pytest.raises(ValueError, match=f"{path}: {message}"):
         quelm.read_input(path)
 
 
