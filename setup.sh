@@ -5,17 +5,19 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # The solver needs LAPACK (liblapack-dev) for its eigenvalues and
-# nlohmann-json3-dev for its results file, the viewer
-# Qt 6 (its widgets and SVG writer).  libboost-dev serves only as a
-# reference in the tests, clang and its runtime only for the fuzz targets,
-# ghostscript only for checking the EPS files the tests write, xvfb, xauth
-# and libxcb1-dev only for the test of a real plot window,
-# desktop-file-utils, groff-base and shared-mime-info only for checking the
-# installed desktop entry, manual pages and MIME type.
+# nlohmann-json3-dev for its results file, the viewer Qt 6 (its widgets and
+# SVG writer).  libboost-dev serves only as a reference in the tests, clang
+# and its runtime only for the fuzz targets, ghostscript only for checking
+# the EPS files the tests write, xvfb, xauth and libxcb1-dev only for the
+# test of a real plot window, desktop-file-utils, groff-base and
+# shared-mime-info only for checking the installed desktop entry, manual
+# pages and MIME type, the python3 ones only for the tests of the Python
+# package (CTest runs them with pytest).
 PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev liblapack-dev nlohmann-json3-dev libboost-dev
           qt6-base-dev qt6-svg-dev)
 TEST_PACKAGES=(clang libclang-rt-14-dev ghostscript xvfb xauth libxcb1-dev
-               desktop-file-utils groff-base shared-mime-info)
+               desktop-file-utils groff-base shared-mime-info
+               python3-numpy python3-matplotlib python3-pytest python3-setuptools)
 
 install_missing() {
   local missing=()

@@ -3,47 +3,38 @@
 
     collect.py ITEM RUN.in...
 
-For every run it reads ITEM from the input file and the imaginary parts of
-the eigenvalues from the plot file beside it (RUN.vpt, written with
-LPLE=T), and prints the parameter against the threshold current: the first
-current of the scan at which an imaginary part leaves zero (|Im| > 1e-4).
-Runs that stay stable print "stable".
+For every run it reads the results file beside the input (RUN.json) and
+prints the value of ITEM in force against the run's threshold current: the
+current at which a mode's growth rate passes the threshold tolerance
+(1e-4 by default).  Runs that stay stable print "stable", runs that a check
+stopped before the scan print "stopped".
 """
-import re
+import json
 import sys
 from pathlib import Path
 
-GROWTH = 1e-4
+
+def read_results(path: Path) -> dict:
+    results = json.loads(path.read_text())
+    if not isinstance(results, dict) or results.get("schema") != "quelmw-results":
+        raise ValueError("not a quelmw results file")
+    if results.get("schema_version", 0) > 1:
+        raise ValueError(f"results file version {results['schema_version']} is newer than this script reads")
+    return results
 
 
-def item_value(text: str, item: str) -> float:
-    found = re.findall(rf"(?i)\b{item}\s*=\s*([-+0-9.eEdD]+)", text)
-    if not found:
-        raise ValueError(f"no {item} in the input")
-    return float(found[-1].replace("d", "e").replace("D", "e"))
+def item_value(results: dict, item: str) -> float:
+    for group in results["input"].values():
+        if item in group:
+            return float(group[item])
+    raise ValueError(f"no {item} in the input")
 
 
-def threshold(plot_file: Path):
-    """The first current with a growing mode in the eigenvalues' imaginary-part frame."""
-    in_frame = False
-    unstable = []
-    for line in plot_file.read_text().splitlines():
-        if "NEW FRAME" in line:
-            if in_frame:
-                break
-            continue
-        if "Imaginary Part" in line:
-            in_frame = True
-            continue
-        fields = line.split()
-        if in_frame and len(fields) == 2:
-            try:
-                current, value = float(fields[0]), float(fields[1])
-            except ValueError:
-                continue
-            if abs(value) > GROWTH:
-                unstable.append(current)
-    return min(unstable) if unstable else None
+def threshold_text(results: dict) -> str:
+    if results["stopped"] is not None:
+        return "stopped"
+    current = results["threshold"]["current_mA"]
+    return "stable" if current is None else f"{current:.6g}"
 
 
 def main() -> None:
@@ -53,14 +44,13 @@ def main() -> None:
     print(f"{item:>14}  threshold (mA)")
     for name in sys.argv[2:]:
         run = Path(name)
-        plot = run.with_suffix(".vpt")
         try:
-            value = item_value(run.read_text(), item)
-            current = threshold(plot)
-        except (OSError, ValueError) as problem:
+            results = read_results(run.with_suffix(".json"))
+            value = item_value(results, item)
+        except (OSError, ValueError, KeyError, TypeError) as problem:
             print(f"collect.py: {run}: {problem}", file=sys.stderr)
             continue
-        print(f"{value:14.6g}  {'stable' if current is None else f'{current:.6g}'}")
+        print(f"{value:14.6g}  {threshold_text(results)}")
 
 
 if __name__ == "__main__":
