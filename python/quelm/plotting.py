@@ -1,6 +1,8 @@
 """The tunes of a run against the bunch current, as the viewer's frames show them."""
 from __future__ import annotations
 
+import textwrap
+
 import numpy as np
 
 from .results import Results
@@ -31,7 +33,8 @@ def plot_tunes(results: Results, ax=None):
     plot_ranges = results.input.get("HPARM", {})
     _set_range(real_axes, plot_ranges.get("MMIN"), plot_ranges.get("MMAX"))
     _set_range(imaginary_axes, plot_ranges.get("TAUMIN"), plot_ranges.get("TAUMAX"))
-    real_axes.set_title(results.title.strip())
+    # The 72-character title of the input, wrapped to the panel's width.
+    real_axes.set_title(textwrap.fill(results.title.strip(), 50), fontsize="medium")
     return real_axes, imaginary_axes
 
 
