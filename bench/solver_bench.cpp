@@ -17,6 +17,7 @@
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/physics/coupling_matrix.hpp"
 #include "solver/physics/impedance_moments.hpp"
+#include "tests/support/mode_coupling_cases.hpp"
 
 namespace {
 
@@ -24,18 +25,10 @@ using quelm::RunParameters;
 
 constexpr int CURRENTS = 20;
 
-// A 2 GeV ring with a broad-band resonator; modes -12..12, k = 0..19.
+// The ring example's machine with a 0.5 cm bunch; modes -12..12, k = 0..19.
 RunParameters maximalRun() {
-    RunParameters p;
-    p.NUS = 0.0085;
-    p.ENGY = 2.0;
+    RunParameters p = quelm::testing::ringMachine();
     p.SGMZ = 0.5;
-    p.BETAC = 10.0;
-    p.REVFRQ = 1.157;
-    p.ALPHA = 0.0016;
-    p.FREQ = 3000.0;
-    p.RS = 1.0;
-    p.QV = 1.0;
     p.CRNT = 1.0;
     p.STPC = 1.0;
     p.NCR = CURRENTS;

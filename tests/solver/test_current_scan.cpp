@@ -15,18 +15,9 @@
 namespace quelm {
 namespace {
 
-// A 2 GeV ring with a broad-band resonator at 3 GHz and a 1 cm bunch.
+// The ring example's machine scanned over 0.5 to 10 mA, modes -2..1, k = 0..2.
 RunParameters ring() {
-    RunParameters p;
-    p.NUS = 0.0085;
-    p.ENGY = 2.0;
-    p.SGMZ = 1.0;
-    p.BETAC = 10.0;
-    p.REVFRQ = 1.157;
-    p.ALPHA = 0.0016;
-    p.FREQ = 3000.0;
-    p.RS = 1.0;
-    p.QV = 1.0;
+    RunParameters p = testing::ringMachine();
     p.CRNT = 0.5;
     p.STPC = 0.5;
     p.NCR = 20;

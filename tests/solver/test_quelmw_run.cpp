@@ -12,12 +12,14 @@
 #include <vector>
 
 #include "tests/support/scratch_directory.hpp"
+#include "tests/support/text_difference.hpp"
 #include "solver/quelmw.hpp"
 
 namespace quelm {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::firstDifference;
 
 class SolverRun : public ::testing::Test {
 protected:
@@ -220,18 +222,6 @@ std::string withoutCpuTimes(const std::string& text) {
         if (line.find("CPU TIME USED") == std::string::npos) kept += line + '\n';
     }
     return kept;
-}
-
-// The first line where two texts differ, or "" when they are equal.
-std::string firstDifference(const std::string& a, const std::string& b) {
-    std::istringstream left(a), right(b);
-    std::string l, r;
-    for (int line = 1;; ++line) {
-        const bool moreLeft = static_cast<bool>(std::getline(left, l));
-        const bool moreRight = static_cast<bool>(std::getline(right, r));
-        if (!moreLeft && !moreRight) return "";
-        if (moreLeft != moreRight || l != r) return "line " + std::to_string(line) + ":\n" + l + "\n" + r;
-    }
 }
 
 TEST_F(SolverRun, ResultsDoNotDependOnTheNumberOfThreads) {

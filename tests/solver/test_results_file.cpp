@@ -89,7 +89,9 @@ TEST(ResultsFile, HoldsTheListingsValuesInFullPrecision) {
             for (std::size_t j = 0; j < spread["kind"][k][i].size(); ++j) {
                 const std::string kind = spread["kind"][k][i][j];
                 (kind == "zero" ? zeros : minima) += 1;
-                if (std::fabs(spread["root_im"][k][i][j].get<double>()) > 1e-3) EXPECT_EQ(kind, "zero");
+                if (std::fabs(spread["root_im"][k][i][j].get<double>()) > 1e-3) {
+                    EXPECT_EQ(kind, "zero");
+                }
             }
         }
     }

@@ -16,11 +16,13 @@
 
 #include "solver/quelmw.hpp"
 #include "tests/support/scratch_directory.hpp"
+#include "tests/support/text_difference.hpp"
 
 namespace quelm {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::firstDifference;
 
 const fs::path SOURCE_DIR = QUELM_SOURCE_DIR;
 const fs::path REFERENCE_DIR = SOURCE_DIR / "tests/solver/data/reference";
@@ -40,18 +42,6 @@ std::string masked(const std::string& text) {
     std::string out = std::regex_replace(text, cpu, "CPU TIME USED: ####### (");
     out = std::regex_replace(out, date, "dd/mm/yy");
     return std::regex_replace(out, time, "hh:mm:ss");
-}
-
-// The first differing line of two texts, or "" when they are equal.
-std::string firstDifference(const std::string& a, const std::string& b) {
-    std::istringstream left(a), right(b);
-    std::string l, r;
-    for (int line = 1;; ++line) {
-        const bool moreLeft = static_cast<bool>(std::getline(left, l));
-        const bool moreRight = static_cast<bool>(std::getline(right, r));
-        if (!moreLeft && !moreRight) return "";
-        if (moreLeft != moreRight || l != r) return "line " + std::to_string(line) + ":\n" + l + "\n" + r;
-    }
 }
 
 // Runs `input` in a scratch directory and compares its outputs with the

@@ -24,7 +24,9 @@ namespace quelm::testing {
 
 using Eigenvalues = std::vector<std::complex<double>>;
 
-inline RunParameters ringCase(int NMODF, int NMODE, int KRAD) {
+// The bundled ring example's machine and resonator: a 2 GeV ring, a 1 cm
+// bunch and a broad-band resonator at 3 GHz (no scan or modes set).
+inline RunParameters ringMachine() {
     RunParameters p;
     p.NUS = 0.0085;
     p.ENGY = 2.0;
@@ -35,6 +37,11 @@ inline RunParameters ringCase(int NMODF, int NMODE, int KRAD) {
     p.FREQ = 3000.0;
     p.RS = 1.0;
     p.QV = 1.0;
+    return p;
+}
+
+inline RunParameters ringCase(int NMODF, int NMODE, int KRAD) {
+    RunParameters p = ringMachine();
     p.CRNT = 0.5;
     p.STPC = 1.0;
     p.NCR = 12;
