@@ -14,6 +14,7 @@
 #include "solver/current_scan.hpp"
 #include "solver/result_output.hpp"
 #include "solver/root_search.hpp"
+#include "tests/solver/physics/physics_fixture.hpp"
 
 namespace quelm {
 namespace {
@@ -131,31 +132,16 @@ TEST(RootSearch, MinimisationWithoutConvergenceFindsNoRoot) {
     EXPECT_TRUE(std::isnan(c.results.ROOTRE(1, 1, 1)));
 }
 
-// A ring whose modes near +1 run off farther than CXMAX at every current:
+// A ring whose modes m = +2 run off farther than CXMAX at every current:
 // one warning per mode and current, NaN in the root table, no data line in
 // the plot file.
 TEST(RootSearch, RootsNotFoundAreWarningsOfTheScan) {
-    RunParameters p;
-    p.NUS = 0.005;
-    p.ENGY = 1.0;
-    p.SGMZ = 1.0;
-    p.BETAC = 5.0;
-    p.REVFRQ = 3.0;
-    p.ALPHA = 0.01;
-    p.SPRD = 0.0005;
-    p.CRNT = 1.0;
-    p.STPC = 1.0;
+    RunParameters p = testing::broadBandRing();
+    p.SPRD = 0.0008;
     p.NCR = 2;
-    p.NMODF = -1;
-    p.NMODE = 1;
-    p.KRAD = 1;
-    p.FREQ = 5000.0;
-    p.RS = 0.5;
-    p.QV = 1.0;
     p.LZOT = true;
     p.LPLE = true;
     prepareAfterReading(p);
-    computeDerivedQuantities(p);
     CurrentScan scan(p);
     std::ostringstream listing, plotFile, sink;
     scan.run(sink, sink, sink);
@@ -163,12 +149,12 @@ TEST(RootSearch, RootsNotFoundAreWarningsOfTheScan) {
     std::vector<std::string> texts;
     for (const ScanWarning& warning : scan.warnings())
         texts.push_back(warning.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"ROOT NOT FOUND AT CURRENT    1.0000 mA, SPREAD STEP  1, MODE   5",
-                                               "ROOT NOT FOUND AT CURRENT    1.0000 mA, SPREAD STEP  1, MODE   6",
-                                               "ROOT NOT FOUND AT CURRENT    2.0000 mA, SPREAD STEP  1, MODE   5",
-                                               "ROOT NOT FOUND AT CURRENT    2.0000 mA, SPREAD STEP  1, MODE   6"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"ROOT NOT FOUND AT CURRENT    1.0000 mA, SPREAD STEP  1, MODE   9",
+                                               "ROOT NOT FOUND AT CURRENT    1.0000 mA, SPREAD STEP  1, MODE  10",
+                                               "ROOT NOT FOUND AT CURRENT    2.0000 mA, SPREAD STEP  1, MODE   9",
+                                               "ROOT NOT FOUND AT CURRENT    2.0000 mA, SPREAD STEP  1, MODE  10"}));
     for (int j = 1; j <= p.NMT; ++j)
-        EXPECT_EQ(std::isnan(scan.results().ROOTRE(j, 2, 1)), j >= 5) << "mode " << j;
+        EXPECT_EQ(std::isnan(scan.results().ROOTRE(j, 2, 1)), j >= 9) << "mode " << j;
 
     writeResultTables(listing, p, scan.results());
     EXPECT_NE(listing.str().find("      NaN:      NaN         NaN:      NaN"), std::string::npos);
