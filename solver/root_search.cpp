@@ -121,9 +121,9 @@ bool RootSearch::searchMode(int j, int i, int k, Point start, ResultStores& resu
 }
 
 // A root on or next to the real axis is refined as a zero of DET, from the
-// root the minimisation found, and not kept for deflation.  (Both parts of
-// such a root are of ordinary size, so ZNTMM's start points coincide and it
-// hands the root back unchanged: see muller_zeros.hpp.)
+// root the minimisation found, and not kept for deflation.  (In practice
+// neither part of such a root is exactly zero, so ZNTMM's start points
+// coincide and it hands the root back unchanged: see muller_zeros.hpp.)
 void RootSearch::refineNearAxis(Point start, double& rootRe, double& rootIm) {
     if (std::sqrt(rootRe * rootRe + rootIm * rootIm) <= p_.ESPC) return;
     int MAXIT = SEARCH_ITERATIONS;
