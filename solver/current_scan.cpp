@@ -120,6 +120,7 @@ std::optional<RunStop> CurrentScan::computeEigenvalues(int threads, const ScanPr
 // The roots follow the currents in order: each current's search starts
 // from the roots of the one before.  The eigenvalues come from the stores
 // (WR = EIGRE, WI = -EIGIM, in the order the eigen solver returned them).
+// Every root that was not found (NaN in the stores) is a warning.
 void CurrentScan::searchRoots(const ScanProgress& progress) {
     CouplingMatrix matrix;
     RootSearch search(p_, matrix);
@@ -139,7 +140,10 @@ void CurrentScan::searchRoots(const ScanProgress& progress) {
             WR[static_cast<std::size_t>(j - 1)] = static_cast<float>(results_.EIGRE(j, i));
             WI[static_cast<std::size_t>(j - 1)] = static_cast<float>(-results_.EIGIM(j, i));
         }
-        search.run(i, steps_[at].NUSI, WR.data(), WI.data(), results_);
+        for (const MissingRoot& missing : search.run(i, steps_[at].NUSI, WR.data(), WI.data(), results_)) {
+            warnings_.push_back({i, "ROOT NOT FOUND" + atCurrent(steps_[at]) + ", SPREAD STEP" +
+                                        edit::I(missing.step, 3) + ", MODE" + edit::I(missing.mode, 4)});
+        }
         measureRoots(i, matrix);
         if (progress) progress("roots", i, p_.NCR);
     }
@@ -201,6 +205,8 @@ std::optional<RunStop> CurrentScan::run(std::ostream& listing, std::ostream& con
     if (auto stop = checkMoments()) return stop;
     if (auto stop = computeEigenvalues(threads, progress)) return stop;
     if (searchesRoots(p_)) searchRoots(progress);
+    std::stable_sort(warnings_.begin(), warnings_.end(),
+                     [](const ScanWarning& a, const ScanWarning& b) { return a.current < b.current; });
     return std::nullopt;
 }
 

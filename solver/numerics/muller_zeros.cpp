@@ -84,18 +84,34 @@ void advance(ComplexFunction f, MullerPoints& p) {
 // Counts consecutive occurrences of a condition.
 int runLength(int run, bool holds) { return holds ? run + 1 : 0; }
 
+MullerOutcome outcomeOf(int ierr, bool flat) {
+    switch (ierr) {
+        case 0:
+            return flat ? MullerOutcome::FlatFunction : MullerOutcome::Converged;
+        case 1000:
+            return MullerOutcome::StepsBelowOffset;
+        case 2000:
+            return MullerOutcome::BadArguments;
+        case 3000:
+            return MullerOutcome::IterationLimit;
+        default:
+            return MullerOutcome::Diverging;
+    }
+}
+
 }  // namespace
 
-void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& MAXIT, Complex& Z, int& IERR) {
+MullerOutcome ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& MAXIT, Complex& Z, int& IERR) {
     IERR = 0;
     if (EPS1 < 0.0 || EPS2 < 0.0 || MAXIT < 1) {
         IERR = 2000;
         Z = Z0;
-        return;
+        return MullerOutcome::BadArguments;
     }
     MullerPoints p;
     startAround(F, Z0, p);
     bool restarted = false;
+    bool flat = false;
     int tinySteps = 0;
     int notFalling = 0;
     int notImproving = 0;
@@ -112,6 +128,7 @@ void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& 
         }
         if (p.f0 == p.f2 && p.f2 == p.f1) {
             if (restarted) {
+                flat = true;
                 break;
             }
             restarted = true;
@@ -142,6 +159,7 @@ void ZNTMM(ComplexFunction F, const Complex& Z0, double EPS1, double EPS2, int& 
     }
     Z = p.z0;
     MAXIT = iteration;
+    return outcomeOf(IERR, flat);
 }
 
 }  // namespace quelm

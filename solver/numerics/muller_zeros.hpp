@@ -20,7 +20,10 @@
 // called, Z = Z0); 1000 when the step stays below h |z| four times in a row;
 // 3100 when the value does not fall while the step does not shrink three
 // times in a row; 3200 when either happens five times in a row; 3000 after
-// MAXIT iterations. On return MAXIT holds the iterations done.
+// MAXIT iterations. On return MAXIT holds the iterations done. The returned
+// outcome names the ending; it tells apart the two endings with IERR = 0:
+// convergence, and the start that came back because the function took one
+// value at all three points twice.
 //
 // Measured accuracy: from Z0 = 0 with EPS1 = EPS2 = 1e-12, the zero -i of
 // z^2 + 1 in 4 iterations and the zero 1 of z^3 - 1 in 11, both with
@@ -35,7 +38,16 @@ namespace quelm {
 // Complex function: writes f(z) into its first argument.
 using ComplexFunction = FunctionRef<void(std::complex<double>&, const std::complex<double>&)>;
 
-void ZNTMM(ComplexFunction F, const std::complex<double>& Z0, double EPS1, double EPS2, int& MAXIT,
-           std::complex<double>& Z, int& IERR);
+enum class MullerOutcome {
+    Converged,         // IERR = 0
+    FlatFunction,      // IERR = 0: equal values at the start points, twice
+    StepsBelowOffset,  // IERR = 1000
+    Diverging,         // IERR = 3100 or 3200
+    IterationLimit,    // IERR = 3000
+    BadArguments,      // IERR = 2000
+};
+
+MullerOutcome ZNTMM(ComplexFunction F, const std::complex<double>& Z0, double EPS1, double EPS2, int& MAXIT,
+                    std::complex<double>& Z, int& IERR);
 
 }  // namespace quelm

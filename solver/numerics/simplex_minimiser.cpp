@@ -209,13 +209,27 @@ bool nelderMeadStep(Simplex& simplex, const Coefficients& k) {
     return true;
 }
 
+SimplexOutcome outcomeOf(int ierr) {
+    switch (ierr) {
+        case 0:
+            return SimplexOutcome::Converged;
+        case 3000:
+            return SimplexOutcome::IterationLimit;
+        case 3100:
+            return SimplexOutcome::SimplexTooLarge;
+        default:
+            return SimplexOutcome::BadArguments;
+    }
+}
+
 }  // namespace
 
-void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] int NV, const double* COEF,
-           const double* EPS, int& MAXIT, int MODE, double* XOPT, double& FOPT, int& IERR, SimplexMemory* memory) {
+SimplexOutcome DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] int NV, const double* COEF,
+                     const double* EPS, int& MAXIT, int MODE, double* XOPT, double& FOPT, int& IERR,
+                     SimplexMemory* memory) {
     if (N < 1 || N > maxVariables || NDIM < N) {
         IERR = 2000;
-        return;
+        return SimplexOutcome::BadArguments;
     }
     const Coefficients coefficients = chooseCoefficients(COEF);
     int mode = chooseConvergenceMode(EPS, memory != nullptr ? memory->convergenceMode : 3);
@@ -274,6 +288,7 @@ void DOFSM(MultivariateFunction F, double* S, int N, int NDIM, [[maybe_unused]] 
     MAXIT = iteration;
     std::copy(simplex.vertex(best), simplex.vertex(best) + N, XOPT);
     FOPT = sign * simplex.value(best);
+    return outcomeOf(IERR);
 }
 
 }  // namespace quelm

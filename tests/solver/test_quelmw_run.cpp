@@ -245,7 +245,7 @@ TEST_F(SolverRun, ResultsDoNotDependOnTheNumberOfThreads) {
 TEST_F(SolverRun, ProgressIsReportedForEveryStage) {
     std::string input = GOOD_INPUT;
     input.replace(input.find("&SPARM /"), 8, "&SPARM NSTPS=1 /");
-    input.replace(input.find("ALPHA=0.01"), 10, "ALPHA=0.01 SPRD=0.0005");
+    input.replace(input.find("ALPHA=0.01"), 10, "ALPHA=0.01 SPRD=0.0002");
     RunOptions options;
     options.threads = 2;
     int eigenvalues = 0, roots = 0, last = 0;
