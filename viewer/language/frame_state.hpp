@@ -10,6 +10,7 @@
 #include "viewer/language/display_list.hpp"
 #include "viewer/language/frame_items.hpp"
 #include "viewer/language/point_set.hpp"
+#include "viewer/language/view_state.hpp"
 
 namespace vexplot {
 
@@ -29,7 +30,6 @@ inline constexpr int kItemIsDummy = -1;
 
 inline constexpr int kMaxOrderItems = 20;
 inline constexpr int kMaxPatternLengths = 20;
-inline constexpr int kMaxViews = 8;
 
 enum Texture { kSolid = 0, kDash = 1, kDotDash = 2, kDot = 3, kPatterned = 4 };
 enum Font { kSimplex = 0, kDuplex = 1, kUbcFont = 2 };
@@ -61,16 +61,8 @@ struct FrameState {
   double pixelWidth;
   double pixelHeight;
   Rect pageBox{0.0, 13.0, 0.0, 10.0};
-  Rect screenBox;
   PostScriptPage postScript;
-  std::array<Rect, kMaxViews> views{};
-  int viewCount = 1;
-  int currentView = 0;
-  PlaneMapping deviceMapping;  // page to device pixels, for the current view
-  Rect primaryClip;
-  Rect secondaryClip;
-  bool secondaryClipOn = false;
-  bool yFlip = true;
+  ViewState view;  // the whole page on the drawing area, while the frame is drawn
   DisplayList displayList;
 
   // Axes and coordinates.
@@ -128,10 +120,7 @@ struct FrameState {
   void setPageSize(double width, double height);
   // The drawing area's size in pixels, once the plot window is open; the
   // page-to-device mapping follows it.
-  void setScreenSize(double width, double height);
-  // Makes view k (0 <= k < viewCount) current: the device mapping and the
-  // primary clip follow it. Other values change nothing.
-  void selectView(int k);
+  void setScreenSize(double width, double height) { view.setDeviceSize(width, height); }
   // Both draw the pending decorations in the old coordinates first and return
   // that drawing's result.
   int setWindow(FrameDrawing& drawing, const AxisRanges& ranges);
@@ -168,8 +157,6 @@ struct FrameState {
 
  private:
   void resetWindowBox();
-  void resetDeviceMapping();
-  void mapCurrentView();
 };
 
 // The first two characters of a symbol text, '\0' where it is shorter.

@@ -26,13 +26,13 @@ int DrawingLayer::drawTo(PagePoint point, int colour, float width) {
   PagePoint start = pen_.last;
   PagePoint end = point;
   pen_.last = point;
-  const Rect& clip = frame_.secondaryClipOn ? frame_.secondaryClip : frame_.primaryClip;
+  const Rect& clip = secondaryClipOn_ ? secondaryClip_ : view_.current();
   if (!clipSegment(clip, start, end)) return kDone;
 
   // The end is drawn again one pixel to the right so that its pixel is
   // painted.
-  const DevicePoint deviceStart = toDevicePixel(frame_.deviceMapping, start);
-  const DevicePoint deviceEnd = toDevicePixel(frame_.deviceMapping, end);
+  const DevicePoint deviceStart = toDevicePixel(view_.deviceMapping(), start);
+  const DevicePoint deviceEnd = toDevicePixel(view_.deviceMapping(), end);
   const std::array<DevicePoint, 3> line{deviceStart, deviceEnd, {deviceEnd.x + 1, deviceEnd.y}};
   device_.drawPolyline(line, colour, screenPenWidth(width));
 
@@ -75,8 +75,8 @@ int DrawingLayer::texturedPolyline(std::span<const PagePoint> points, bool close
 
 void DrawingLayer::setSecondaryClip(const Rect& rectangle) {
   if (!(rectangle.x0 < rectangle.x1 && rectangle.y0 < rectangle.y1)) return;
-  frame_.secondaryClip = rectangle;
-  frame_.secondaryClipOn = true;
+  secondaryClip_ = rectangle;
+  secondaryClipOn_ = true;
 }
 
 void DrawingLayer::fillRect(DevicePoint corner, DevicePoint opposite, int colour, int hatch) {
@@ -85,17 +85,16 @@ void DrawingLayer::fillRect(DevicePoint corner, DevicePoint opposite, int colour
 }
 
 int DrawingLayer::record(DisplayKind kind, PagePoint point, int colour, float width) {
-  if (!recording_) return kDone;
+  if (recording_ == nullptr) return kDone;
   const DisplayRecord record{kind, colour, width, toRecordCoordinate(point.x),
                              toRecordCoordinate(point.y)};
-  return frame_.displayList.append(record) ? kDone : kOutOfMemory;
+  return recording_->append(record) ? kDone : kOutOfMemory;
 }
 
-void replay(FrameState& frame, DrawingDevice& device) {
+void replay(const DisplayList& list, const ViewState& view, DrawingDevice& device) {
   Pen pen;
-  DrawingLayer layer(frame, device, pen, false);
-  layer.setSecondaryClip(frame.views[static_cast<std::size_t>(frame.currentView)]);
-  frame.displayList.forEach([&](const DisplayRecord& record) {
+  DrawingLayer layer(view, device, pen, nullptr);
+  list.forEach([&](const DisplayRecord& record) {
     const PagePoint point{record.x, record.y};
     if (record.kind == kMove) {
       layer.moveTo(point);

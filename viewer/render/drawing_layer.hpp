@@ -19,18 +19,25 @@ struct Pen {
 };
 
 // Every line the viewer draws goes through this layer: it clips the segment
-// to the frame's clip rectangle, draws it on the device of the frame's plot
-// window and records it in the frame's display list. Points are in page
-// coordinates; colours are palette indices; widths are line widths (0 for
-// the thinnest pen). The drawing calls return kDone, or kOutOfMemory when the
-// display list could not grow.
+// to the current view (or to the secondary clip rectangle while that is
+// set), draws it on the device under the view's mapping and records it in a
+// display list. Points are in page coordinates; colours are palette indices;
+// widths are line widths (0 for the thinnest pen). The drawing calls return
+// kDone, or kOutOfMemory when the display list could not grow.
 class DrawingLayer {
  public:
-  // Without recording (a replay) nothing is added to the display list.
-  DrawingLayer(FrameState& frame, DrawingDevice& device, Pen& pen, bool recording = true)
-      : frame_(frame), device_(device), pen_(pen), recording_(recording) {}
+  // The layer of a frame being drawn: its whole page on its plot window's
+  // device, recorded in its display list.
+  DrawingLayer(FrameState& frame, DrawingDevice& device, Pen& pen)
+      : frame_(&frame), view_(frame.view), device_(device), pen_(pen), recording_(&frame.displayList) {}
+  // A layer of no frame: the view on the device, recorded in recording
+  // unless that is nullptr.
+  DrawingLayer(const ViewState& view, DrawingDevice& device, Pen& pen, DisplayList* recording)
+      : view_(view), device_(device), pen_(pen), recording_(recording) {}
 
-  FrameState& frame() const { return frame_; }
+  // The frame being drawn; only for layers of a frame.
+  FrameState& frame() const { return *frame_; }
+  const ViewState& view() const { return view_; }
 
   void moveTo(PagePoint point) { pen_.last = point; }
   int drawTo(PagePoint point, int colour, float width);
@@ -51,7 +58,9 @@ class DrawingLayer {
   // the place of the primary one. A rectangle with x0 >= x1 or y0 >= y1
   // changes nothing.
   void setSecondaryClip(const Rect& rectangle);
-  void clearSecondaryClip() { frame_.secondaryClipOn = false; }
+  void clearSecondaryClip() { secondaryClipOn_ = false; }
+  bool secondaryClipOn() const { return secondaryClipOn_; }
+  const Rect& secondaryClip() const { return secondaryClip_; }
 
   // Device operations that are not recorded: a filled rectangle between two
   // corners given in any order, and the whole area in the background colour.
@@ -61,10 +70,13 @@ class DrawingLayer {
  private:
   int record(DisplayKind kind, PagePoint point, int colour, float width);
 
-  FrameState& frame_;
+  FrameState* frame_ = nullptr;
+  const ViewState& view_;
   DrawingDevice& device_;
   Pen& pen_;
-  bool recording_;
+  DisplayList* recording_;
+  Rect secondaryClip_;
+  bool secondaryClipOn_ = false;
 };
 
 // Keeps the secondary clip on the frame's window box while data are drawn.
@@ -93,9 +105,9 @@ int drawObject(DrawingLayer& layer, float width, Body&& body) {
   return code == kDone ? layer.endObject(width) : code;
 }
 
-// Draws the frame's display list again on the device, without recording, in
-// the frame's current view: the view is the clip rectangle and the device
-// mapping fills the device with it.
-void replay(FrameState& frame, DrawingDevice& device);
+// Draws a display list again on the device, without recording, in the
+// current view: the view is the clip rectangle and the device mapping fills
+// the device with it.
+void replay(const DisplayList& list, const ViewState& view, DrawingDevice& device);
 
 }  // namespace vexplot

@@ -249,8 +249,8 @@ class PathWriter {
 
 }  // namespace
 
-PlaneMapping paperMapping(const FrameState& frame, int view) {
-  return mapViewToPaper(frame.views[static_cast<std::size_t>(view)], drawingBox(frame));
+PlaneMapping paperMapping(const FrameState& frame, const Rect& view) {
+  return mapViewToPaper(view, drawingBox(frame));
 }
 
 std::string postScriptTimeStamp(const std::tm& localTime) {
@@ -268,22 +268,25 @@ std::string currentPostScriptTimeStamp() {
   return postScriptTimeStamp(local);
 }
 
-PostScriptStatus writePostScript(const FrameState& frame, int view, const std::filesystem::path& path,
-                                 double lineWidth, const PostScriptOrigin& origin) {
-  if (view < 0 || view >= std::min(frame.viewCount, kMaxViews)) return kPostScriptNoSuchView;
+PostScriptStatus writePostScript(const FrameState& frame, const Rect& view, const std::filesystem::path& path,
+                                 double lineWidth, const PostScriptOrigin& origin,
+                                 const DisplayList* overlay) {
+  if (!(view.x0 < view.x1 && view.y0 < view.y1)) return kPostScriptNoSuchView;
   ReplacementFile file(path);
   if (file.stream() == nullptr) return kPostScriptOpenFailed;
 
   PostScriptStream out(file.stream());
-  const Rect& viewBox = frame.views[static_cast<std::size_t>(view)];
+  const Rect& viewBox = view;
   const PlaneMapping mapping = paperMapping(frame, view);
   const double unit = frame.postScript.unitInPoints;
   writeHeader(out, frame, viewBox, mapping, origin);
   writePageSetup(out, unit, lineWidth);
   PathWriter paths(out, viewBox, mapping, lineWidth / unit);
-  frame.displayList.forEach([&](const DisplayRecord& record) {
+  const auto write = [&](const DisplayRecord& record) {
     if (out.ok()) paths.write(record);
-  });
+  };
+  frame.displayList.forEach(write);
+  if (overlay != nullptr) overlay->forEach(write);
   writeTrailer(out);
   return out.ok() && file.commit() ? kPostScriptWritten : kPostScriptWriteFailed;
 }

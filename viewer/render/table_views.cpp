@@ -190,8 +190,8 @@ int drawColourTable(DrawingLayer& layer, TextPainter& text) {
     const double y0 = y1 - kColourCellHeight;
     const PagePoint corner{x0 + 0.1 * kColourCellWidth, y0 + 0.3 * kColourCellHeight};
     const PagePoint opposite{x0 + 0.9 * kColourCellWidth, y1 - 0.1 * kColourCellHeight};
-    layer.fillRect(toDevicePixel(frame.deviceMapping, corner),
-                   toDevicePixel(frame.deviceMapping, opposite), colour, kSolidFill);
+    layer.fillRect(toDevicePixel(frame.view.deviceMapping(), corner),
+                   toDevicePixel(frame.view.deviceMapping(), opposite), colour, kSolidFill);
     PagePoint position{x0 + 0.5 * kColourCellWidth, y0 + 0.15 * kColourCellHeight};
     if (text.drawText(layer, kColourNames[colour], {}, position, label) < 0) return kOutOfMemory;
   }

@@ -70,7 +70,7 @@ TEST_F(DrawingLayerTest, SecondaryClipKeepsDataInTheWindowBox) {
   layer_.setSecondaryClip(frame_.windowBox);  // 2.6 to 11.7 by 2 to 9
   layer_.segment({0, 5}, {13, 5}, 0, 0.0f);
   layer_.setSecondaryClip({5, 5, 0, 1});  // empty: changes nothing
-  EXPECT_DOUBLE_EQ(frame_.secondaryClip.x0, 2.6);
+  EXPECT_DOUBLE_EQ(layer_.secondaryClip().x0, 2.6);
   layer_.segment({6, 0}, {6, 10}, 0, 0.0f);
   layer_.clearSecondaryClip();
   layer_.segment({0, 1}, {1, 1}, 0, 0.0f);
@@ -126,19 +126,16 @@ TEST_F(DrawingLayerTest, ReplayDrawsTheListInTheCurrentViewWithoutRecording) {
   layer_.segment({1, 1}, {12, 9}, 2, 2.0f);
   layer_.segment({1, 9}, {2, 9}, 2, 2.0f);
   // Magnify the lower left quarter of the page.
-  frame_.views[1] = {0.0, 6.5, 0.0, 5.0};
-  frame_.viewCount = 2;
-  frame_.selectView(1);
+  ViewState view(frame_.pageBox, 130.0, 100.0);
+  view.push({0.0, 6.5, 0.0, 5.0});
   MemoryDevice magnified(130, 100, 15);
-  replay(frame_, magnified);
+  replay(frame_.displayList, view, magnified);
   EXPECT_EQ(frame_.displayList.size(), 4u);
   ASSERT_EQ(magnified.polylines().size(), 1u);
   // 20 pixels a unit: from (1, 1) to where the line leaves the view at x = 6.5.
   const std::vector<DevicePoint>& points = magnified.polylines()[0].points;
   EXPECT_EQ(points[0], (DevicePoint{20, 80}));
   EXPECT_EQ(points[1], (DevicePoint{130, 0}));
-  EXPECT_TRUE(frame_.secondaryClipOn);
-  EXPECT_DOUBLE_EQ(frame_.secondaryClip.x1, 6.5);
 }
 
 TEST_F(DrawingLayerTest, FillsPutTheirCornersInOrder) {
@@ -154,12 +151,12 @@ TEST_F(DrawingLayerTest, FillsPutTheirCornersInOrder) {
 TEST(DeviceCoordinates, PixelsArePagePointsTruncated) {
   FrameState frame(0, "t", 780.0, 600.0);
   frame.setScreenSize(780.0, 600.0);
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {2.6, 2.0}), (DevicePoint{156, 480}));
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {0.999, 9.999}), (DevicePoint{59, 0}));
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {-0.01, 10.01}), (DevicePoint{0, 0}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {2.6, 2.0}), (DevicePoint{156, 480}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {0.999, 9.999}), (DevicePoint{59, 0}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {-0.01, 10.01}), (DevicePoint{0, 0}));
   // A wide drawing area centres the page.
   frame.setScreenSize(1000.0, 600.0);
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {0.0, 0.0}), (DevicePoint{110, 600}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {0.0, 0.0}), (DevicePoint{110, 600}));
 }
 
 TEST(DeviceCoordinates, PenWidthsAndPalette) {

@@ -47,15 +47,15 @@ TEST_F(FrameRendererTest, WindowFitsThePageIntoTheRequestedArea) {
   EXPECT_EQ(device.background(), 15);
   EXPECT_EQ(windows_.windows()[0].title, "#0 plot");
   EXPECT_TRUE(windows_.windows()[0].finished);
-  EXPECT_DOUBLE_EQ(frame(0).deviceMapping.x.scale, 60.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceMapping().x.scale, 60.0);
 
   // A window larger than the screen gets what the screen allows.
   run("1 2\nPLOT\n", 2000.0, 1000.0);
   const MemoryDevice& limited = *windows_.windows()[1].device;
   EXPECT_EQ(limited.width(), 1000);
   EXPECT_EQ(limited.height(), 600);
-  EXPECT_DOUBLE_EQ(frame(0).screenBox.x1, 1000.0);
-  EXPECT_DOUBLE_EQ(frame(0).deviceMapping.x.offset, 110.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceWidth(), 1000.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceMapping().x.offset, 110.0);
 }
 
 TEST_F(FrameRendererTest, FramesThatDrawNothingOpenNoWindow) {
