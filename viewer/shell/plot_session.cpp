@@ -6,6 +6,7 @@
 #include "viewer/render/postscript_writer.hpp"
 #include "viewer/render/stroke_text.hpp"
 #include "viewer/render/table_views.hpp"
+#include "viewer/shell/picture_export.hpp"
 #include "viewer/windows/screen_device.hpp"
 
 namespace vexplot {
@@ -95,6 +96,11 @@ PlotWindow* PlotSession::addWindow(int index, FrameKind kind, const QString& tit
   connect(window, &PlotWindow::quitRequested, this, &PlotSession::quitRequested,
           Qt::QueuedConnection);
   windows_[index] = window;
+  const auto placement = placements_.find(index);
+  if (placement != placements_.end()) {
+    window->restoreGeometry(placement->second);
+    placements_.erase(placement);
+  }
   window->show();
   return window;
 }
@@ -120,7 +126,13 @@ void PlotSession::threadFinished() {
   emit interpretationEnded(opened, logWritten);
 }
 
-void PlotSession::closeAll() {
+void PlotSession::closeAll(Placements placements) {
+  placements_.clear();
+  if (placements == kKeepPlacements) {
+    for (const auto& [index, window] : windows_) {
+      if (window && index >= 0) placements_[index] = window->saveGeometry();
+    }
+  }
   if (thread_) {
     thread_->requestStop();
     thread_->wait();
@@ -203,9 +215,11 @@ void PlotSession::exportRequested(int index) {
   ExportJob* running = job.get();
   const std::filesystem::path path = *chosen;
   const double lineWidth = settings_.postscriptLineWidth;
-  const int view = frame.currentView;
-  running->thread = QThread::create([running, &frame, view, path, lineWidth, origin] {
-    running->status = writePostScript(frame, view, path, lineWidth, origin);
+  // The export takes its own copy of what the window shows: the window may
+  // change its view meanwhile.
+  const WindowPicture picture{window->view().current(), window->scale(), window->canvas().picture()};
+  running->thread = QThread::create([running, &frame, picture, path, lineWidth, origin] {
+    running->status = writeWindowPicture(frame, picture, path, lineWidth, origin);
   });
   connect(running->thread, &QThread::finished, this, [this, index] { exportEnded(index); });
   exports_[index] = std::move(job);

@@ -36,8 +36,11 @@ class PlotSession final : public QObject {
   bool isInterpreting() const { return thread_ != nullptr; }
 
   // Stops an interpretation and waits for running exports, then closes every
-  // plot window and frees every frame.
-  void closeAll();
+  // plot window and frees every frame. With kKeepPlacements the windows of
+  // the next interpretation open where those of the same frames were, as
+  // large as they were.
+  enum Placements { kForgetPlacements, kKeepPlacements };
+  void closeAll(Placements placements = kForgetPlacements);
 
   // Shows a font table (kinds 1 to 3) or the colour table in a window of its
   // own; nothing happens while that table is shown.
@@ -86,6 +89,7 @@ class PlotSession final : public QObject {
   std::map<int, QPointer<PlotWindow>> windows_;        // by window index
   std::map<int, std::unique_ptr<ExportJob>> exports_;  // by window index
   std::vector<int> closedDuringExport_;
+  std::map<int, QByteArray> placements_;  // window geometry by frame index
 };
 
 // Window indices: a plot frame's window has the frame's index in the file,

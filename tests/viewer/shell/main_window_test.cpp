@@ -283,6 +283,70 @@ TEST_F(MainWindowTest, AFileThatCannotBeOpenedLoadsNothingAndSaysSo) {
             "[vpmain] Unable to open input file " + (directory_ / "missing.vpt").string());
 }
 
+TEST_F(MainWindowTest, AFollowedFileIsReadAgainWholeAndItsWindowsStayInPlace) {
+  settings_.active.record.reloadOnChange = 1;
+  EXPECT_TRUE(window().action(MainWindow::kReloadOnChange)->isChecked());
+  EXPECT_EQ(window().action(MainWindow::kReloadOnChange)->text(), "Reload when the file changes");
+  int readings = 0;
+  QObject::connect(&window().session(), &PlotSession::message, [&](const QString& text) {
+    readings += text.startsWith("Input file ") ? 1 : 0;
+  });
+  startWith(plot_);
+  ASSERT_TRUE(waitLoaded());
+  PlotWindow* first = window().session().windows().at(0);
+  first->move(123, 45);
+  first->resize(300, 250);
+  const QRect placed = first->geometry();
+  const auto shows = [&](std::size_t frames) {
+    return QTest::qWaitFor([&] {
+      return window().state().fileState == FileState::kLoaded && window().session().windows().size() == frames;
+    }, 60000);
+  };
+
+  // The solver's way: the new file is written beside the old one and takes
+  // its name in one step. It is read without a question.
+  const std::string threeFrames = std::string(kTwoFramePlot) + "NEWFRAME
+SET LIMIT X 0 1 Y 0 1
+0 0
+1 1
+JOIN
+";
+  writeFile("plot.vpt.new", threeFrames);
+  fs::rename(directory_ / "plot.vpt.new", plot_);
+  ASSERT_TRUE(shows(3));
+  EXPECT_EQ(readings, 2);
+  EXPECT_TRUE(dialogs_.questions.empty());
+  EXPECT_EQ(window().session().windows().at(0)->geometry(), placed);
+
+  // A slow writer: the file grows a line every 50 ms and is read once,
+  // when it is complete.
+  {
+    std::ofstream out(plot_, std::ios::trunc);
+    std::istringstream lines(threeFrames + "NEWFRAME
+SET LIMIT X 0 2 Y 0 2
+0 0
+2 1
+JOIN
+");
+    for (std::string line; std::getline(lines, line);) {
+      out << line << '\n' << std::flush;
+      QTest::qWait(50);
+    }
+  }
+  ASSERT_TRUE(shows(4));
+  QTest::qWait(2 * FileFollower::kQuietMoment.count());
+  EXPECT_EQ(readings, 3);
+
+  // Switched off, the item is remembered and a change is left alone.
+  window().runCommand(MainWindow::kReloadOnChange);
+  EXPECT_FALSE(window().action(MainWindow::kReloadOnChange)->isChecked());
+  EXPECT_EQ(settings_.active.record.reloadOnChange, 0);
+  writeFile("plot.vpt", kTwoFramePlot);
+  QTest::qWait(2 * FileFollower::kQuietMoment.count());
+  EXPECT_EQ(window().session().windows().size(), 4u);
+  EXPECT_EQ(readings, 3);
+}
+
 TEST_F(MainWindowTest, HelpWithoutItsFileShowsTheSystemError) {
   window().runCommand(MainWindow::kHelp);
   EXPECT_EQ(dialogs_.boxes.back(), (Box{"WinHelp failed", "ENOENT"}));
