@@ -60,7 +60,7 @@ std::filesystem::path writePlotFile() {
 
 std::size_t drawRecords(const FrameState& frame) {
   std::size_t draws = 0;
-  frame.displayList.forEach([&](const DisplayRecord& record) { draws += record.kind == kDraw; });
+  frame.picture().displayList.forEach([&](const DisplayRecord& record) { draws += record.kind == kDraw; });
   return draws;
 }
 
@@ -71,7 +71,7 @@ double replayMilliseconds(const FrameState& frame, const ViewState& view) {
   const int height = static_cast<int>(view.deviceHeight());
   const auto start = std::chrono::steady_clock::now();
   ScreenDevice device(width, height, frame.backgroundColour);
-  replay(frame.displayList, view, device);
+  replay(frame.picture().displayList, view, device);
   const QImage picture = device.snapshot();
   const auto end = std::chrono::steady_clock::now();
   if (picture.isNull()) std::abort();
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   }
   FrameState& frame = interpreter.frames()[0];
   std::printf("Replay of one frame into a window image: %zu display records, %zu segments\n",
-              frame.displayList.size(), drawRecords(frame));
+              frame.picture().displayList.size(), drawRecords(frame));
   std::printf("(target: a magnified view in under 100 ms)\n");
 
   for (const auto& [width, height] : {std::pair{520, 400}, std::pair{1200, 900}}) {

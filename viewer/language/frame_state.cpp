@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "viewer/language/frame_drawing.hpp"
 
@@ -34,6 +35,42 @@ FrameState::FrameState(int number, std::string_view inputBaseName, double width,
       pixelHeight(height),
       view(pageBox, width, height) {
   resetWindowBox();
+}
+
+std::shared_ptr<const FramePicture> FrameState::finishPicture() {
+  if (finished_) return finished_;
+  FramePicture& picture = *drawing_;
+  picture.title = title;
+  picture.frameNumber = frameNumber;
+  picture.pageBox = pageBox;
+  picture.postScript = postScript;
+  picture.landscape = landscape;
+  picture.backgroundColour = backgroundColour;
+  picture.deviceWidth = view.deviceWidth();
+  picture.deviceHeight = view.deviceHeight();
+  picture.scaleStyle = scaleStyle();
+  finished_ = std::move(drawing_);
+  return finished_;
+}
+
+// The frame's first titles beside the bottom and the left side describe the
+// x and the y axis.
+ScaleStyle FrameState::scaleStyle() const {
+  ScaleStyle style;
+  style.tickParams = tickParams;
+  style.tickSize = tickSize;
+  style.labelSize = labelSize;
+  style.labelAspect = labelAspect;
+  style.font = font;
+  for (const auto& [axis, side] : {std::pair{kAxisX, kBottom}, std::pair{kAxisY, kLeft}}) {
+    const auto described = std::find_if(titles.begin(), titles.end(),
+                                        [side](const TitleText& t) { return t.placement == side; });
+    if (described != titles.end()) {
+      style.descriptions[static_cast<std::size_t>(axis)] = {described->text, described->caseLine,
+                                                            described->size};
+    }
+  }
+  return style;
 }
 
 // The window box runs from 20 % to 90 % of the page in each direction.

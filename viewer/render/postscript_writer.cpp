@@ -106,7 +106,7 @@ class PostScriptStream {
 
 // The part of the paper the picture may cover, in file units: the paper
 // less its margins, its long side across in landscape orientation.
-Rect drawingBox(const FrameState& frame) {
+Rect drawingBox(const FramePicture& frame) {
   const PostScriptPage& paper = frame.postScript;
   const double across = frame.landscape ? paper.paperHeight : paper.paperWidth;
   const double up = frame.landscape ? paper.paperWidth : paper.paperHeight;
@@ -129,7 +129,7 @@ DevicePoint toPaper(const PlaneMapping& mapping, PagePoint point) {
   return toDevicePixel(mapping, point);
 }
 
-void writeHeader(PostScriptStream& out, const FrameState& frame, const Rect& view,
+void writeHeader(PostScriptStream& out, const FramePicture& frame, const Rect& view,
                  const PlaneMapping& mapping, const PostScriptOrigin& origin) {
   const double unit = frame.postScript.unitInPoints;
   const DevicePoint lowerLeft = toPaper(mapping, {view.x0, view.y0});
@@ -249,7 +249,7 @@ class PathWriter {
 
 }  // namespace
 
-PlaneMapping paperMapping(const FrameState& frame, const Rect& view) {
+PlaneMapping paperMapping(const FramePicture& frame, const Rect& view) {
   return mapViewToPaper(view, drawingBox(frame));
 }
 
@@ -268,7 +268,7 @@ std::string currentPostScriptTimeStamp() {
   return postScriptTimeStamp(local);
 }
 
-PostScriptStatus writePostScript(const FrameState& frame, const Rect& view, const std::filesystem::path& path,
+PostScriptStatus writePostScript(const FramePicture& frame, const Rect& view, const std::filesystem::path& path,
                                  double lineWidth, const PostScriptOrigin& origin,
                                  const DisplayList* overlay) {
   if (!(view.x0 < view.x1 && view.y0 < view.y1)) return kPostScriptNoSuchView;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "viewer/language/frame_state.hpp"
+#include "viewer/language/frame_picture.hpp"
 
 namespace vexplot {
 
@@ -32,7 +32,7 @@ std::string currentPostScriptTimeStamp();
 // Where a view (a rectangle of the page) lies on the paper, in file units of
 // 0.01 point: the view fills the frame's drawing box with one scale for both
 // directions, centred, y upwards.
-PlaneMapping paperMapping(const FrameState& frame, const Rect& view);
+PlaneMapping paperMapping(const FramePicture& frame, const Rect& view);
 
 // Writes a view of the frame as an Encapsulated PostScript file: the
 // view is scaled into the frame's paper box, centred, with one scale for both
@@ -43,7 +43,7 @@ PlaneMapping paperMapping(const FrameState& frame, const Rect& view);
 // wide). The file appears under its name only when it is complete; an
 // existing file of that name is replaced then and stays untouched when
 // anything fails.
-PostScriptStatus writePostScript(const FrameState& frame, const Rect& view, const std::filesystem::path& path,
+PostScriptStatus writePostScript(const FramePicture& frame, const Rect& view, const std::filesystem::path& path,
                                  double lineWidth, const PostScriptOrigin& origin,
                                  const DisplayList* overlay = nullptr);
 

@@ -45,7 +45,7 @@ class DisplayListPictures final : public PictureWriter {
     return writeFramePictures(directory, input.inputBaseName, frames, ".list", err,
                               [](const FrameState& frame, const std::filesystem::path& path) {
                                 std::ostringstream text;
-                                writeDisplayList(text, frame.displayList);
+                                writeDisplayList(text, frame.picture().displayList);
                                 return replaceFileWith(path, text.view());
                               });
   }
@@ -67,7 +67,7 @@ class EpsPictures final : public PictureWriter {
                             currentPostScriptTimeStamp()};
     return writeFramePictures(directory, input.inputBaseName, frames, ".eps", err,
                               [&](const FrameState& frame, const std::filesystem::path& path) {
-                                if (writePostScript(frame, frame.pageBox, path, settings.postscriptLineWidth,
+                                if (writePostScript(frame.picture(), frame.pageBox, path, settings.postscriptLineWidth,
                                                     origin) != kPostScriptWritten) {
                                   return false;
                                 }

@@ -35,7 +35,7 @@ struct BoundingBox {
 };
 
 // The view's corners on the paper, truncated as the EPS bounding box is.
-BoundingBox boundingBox(const FrameState& frame, const Rect& view) {
+BoundingBox boundingBox(const FramePicture& frame, const Rect& view) {
   const PlaneMapping mapping = paperMapping(frame, view);
   return {toDevicePixel(mapping, {view.x0, view.y0}), toDevicePixel(mapping, {view.x1, view.y1})};
 }
@@ -117,9 +117,9 @@ class ScreenPictures final : public PictureWriter {
 
    private:
     void windowOpened(std::string_view, ScreenDevice&) override {}
-    int windowFinished(ScreenDevice& device) override {
+    WindowOutcome windowFinished(ScreenDevice& device) override {
       pictures.push_back(device.snapshot());
-      return 0;
+      return WindowOutcome::kReady;
     }
   };
   std::optional<PictureSize> size_;
@@ -169,7 +169,7 @@ class VectorPictures final : public PictureWriter {
              const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
     return writeFramePictures(directory, input.inputBaseName, frames, extension_, err,
                               [&](const FrameState& frame, const std::filesystem::path& path) {
-                                const VectorPicture picture{frame, frame.pageBox, nullptr};
+                                const VectorPicture picture{frame.picture(), frame.pageBox, nullptr};
                                 return writePictureFile(
                                     path, vectorDocument(format_, picture, settings.postscriptLineWidth, page_));
                               });
@@ -195,7 +195,7 @@ std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format, std::optional
 
 }  // namespace
 
-VectorPictureSize vectorPictureSize(const FrameState& frame, const Rect& view) {
+VectorPictureSize vectorPictureSize(const FramePicture& frame, const Rect& view) {
   const BoundingBox box = boundingBox(frame, view);
   return {static_cast<double>(box.upperRight.x - box.lowerLeft.x),
           static_cast<double>(box.upperRight.y - box.lowerLeft.y)};
@@ -203,7 +203,7 @@ VectorPictureSize vectorPictureSize(const FrameState& frame, const Rect& view) {
 
 void paintVectorPicture(QPainter& painter, const VectorPicture& picture, double lineWidth,
                         VectorPictureSize page) {
-  const FrameState& frame = picture.frame;
+  const FramePicture& frame = picture.frame;
   const Rect& view = picture.view;
   const PlaneMapping mapping = paperMapping(frame, view);
   const BoundingBox box = boundingBox(frame, view);
@@ -257,7 +257,7 @@ std::optional<QByteArray> vectorDocument(PictureFormat format, const VectorPictu
   return bytes;
 }
 
-PostScriptStatus writeWindowPicture(const FrameState& frame, const WindowPicture& picture,
+PostScriptStatus writeWindowPicture(const FramePicture& frame, const WindowPicture& picture,
                                     const std::filesystem::path& path, double lineWidth,
                                     const PostScriptOrigin& origin) {
   const QString extension = QString::fromStdString(path.extension().string()).toLower();

@@ -23,13 +23,13 @@ struct VectorPictureSize {
   double width = 0.0;
   double height = 0.0;
 };
-VectorPictureSize vectorPictureSize(const FrameState& frame, const Rect& view);
+VectorPictureSize vectorPictureSize(const FramePicture& frame, const Rect& view);
 
 // What a vector picture shows: a view of the frame (a rectangle of its
 // page), its display list and, when given, an overlay drawn over it (the
 // scale of a magnified view).
 struct VectorPicture {
-  const FrameState& frame;
+  const FramePicture& frame;
   Rect view;
   const DisplayList* overlay = nullptr;
 };
@@ -63,7 +63,7 @@ struct WindowPicture {
 // menu's PostScript writes it, with the scale. Any format keeps an older
 // file whole until the new one is complete; the result is the writer's
 // status.
-PostScriptStatus writeWindowPicture(const FrameState& frame, const WindowPicture& picture,
+PostScriptStatus writeWindowPicture(const FramePicture& frame, const WindowPicture& picture,
                                     const std::filesystem::path& path, double lineWidth,
                                     const PostScriptOrigin& origin);
 

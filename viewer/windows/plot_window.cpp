@@ -69,10 +69,9 @@ void PlotWindow::showProgress(QImage picture) {
   if (!isReady()) canvas_->setPicture(std::move(picture));
 }
 
-void PlotWindow::finish(const FrameState& frame, QImage picture) {
-  frame_ = &frame;
-  view_.emplace(frame.pageBox, frame.view.deviceWidth(), frame.view.deviceHeight());
-  scaleStyle_ = scaleStyleOf(frame);
+void PlotWindow::finish(std::shared_ptr<const FramePicture> frame, QImage picture) {
+  frame_ = std::move(frame);
+  view_.emplace(frame_->pageBox, frame_->deviceWidth, frame_->deviceHeight);
   setPicture(std::move(picture));
   status_[kStatePart]->setText("Ready");
   canvas_->setInteractive(true);
@@ -189,7 +188,7 @@ void PlotWindow::redrawView() {
     Pen pen;
     DrawingLayer layer(*view_, device, pen, scale.get());
     StrokeTextPainter text;
-    drawViewScale(layer, text, *region, scaleStyle_);
+    drawViewScale(layer, text, *region, frame_->scaleStyle);
   }
   scale_ = std::move(scale);
   canvas_->setPicture(device.snapshot());

@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "viewer/language/frame_state.hpp"
+#include "viewer/language/frame_picture.hpp"
+#include "viewer/language/view_state.hpp"
 #include "viewer/windows/coordinate_readout.hpp"
 #include "viewer/windows/export_request.hpp"
 #include "viewer/windows/plot_canvas.hpp"
@@ -33,8 +34,8 @@ class PlotWindow final : public QWidget {
 
   int index() const { return index_; }
   FrameKind kind() const { return kind_; }
-  // The frame, once complete; nullptr while it is drawn.
-  const FrameState* frame() const { return frame_; }
+  // The frame's finished picture, once complete; nullptr while it is drawn.
+  const std::shared_ptr<const FramePicture>& frame() const { return frame_; }
   bool isReady() const { return frame_ != nullptr; }
   // Which part of the page the window shows; only once the frame is complete.
   const ViewState& view() const { return *view_; }
@@ -47,8 +48,8 @@ class PlotWindow final : public QWidget {
   // The picture as the drawing has it now.
   void showProgress(QImage picture);
   // The frame is complete: the window shows its final picture and becomes
-  // interactive. The frame stays the owner's; it must outlive the window.
-  void finish(const FrameState& frame, QImage picture);
+  // interactive. The window shares the frame's picture, read only.
+  void finish(std::shared_ptr<const FramePicture> frame, QImage picture);
   // Whether the viewer has finished running the current file; the popup
   // menu's "Close All Windows" and "Exit Vexplot" wait for it.
   void setFileFinished(bool finished) { fileFinished_ = finished; }
@@ -102,9 +103,8 @@ class PlotWindow final : public QWidget {
   int index_;
   FrameKind kind_;
   UserDialogs& dialogs_;
-  const FrameState* frame_ = nullptr;
+  std::shared_ptr<const FramePicture> frame_;
   std::optional<ViewState> view_;
-  ScaleStyle scaleStyle_;
   std::shared_ptr<const DisplayList> scale_ = std::make_shared<const DisplayList>();
   PlotCanvas* canvas_;
   std::array<QLabel*, 4> status_{};

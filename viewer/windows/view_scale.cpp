@@ -4,7 +4,6 @@
 #include <cmath>
 #include <vector>
 
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/axis_drawing.hpp"
 #include "viewer/render/stroke_font.hpp"
 #include "viewer/render/stroke_layout.hpp"
@@ -63,7 +62,7 @@ class ScaleDrawer {
         labelSize_(style.labelSize / magnification),
         magnification_(magnification) {}
 
-  int drawBottom(const Rect& view, AxisPart part) {
+  void drawBottom(const Rect& view, AxisPart part) {
     const AxisDescription& description = style_.descriptions[kAxisX];
     const double descriptionHeight = descriptionRoom(description, part);
     const double y = view.y0 + descriptionHeight + labelSize_ * style_.labelAspect + 0.7 * labelSize_ +
@@ -71,15 +70,13 @@ class ScaleDrawer {
     AxisSpec axis = spec(kAxisX, {part.low, y}, {part.high, y});
     axis.tickAngle = -90.0;
     axis.justification = 0.5;
-    int code = drawAxisSpec(axis);
-    if (code == kDone && descriptionHeight > 0.0) {
-      code = drawDescription(description, {(part.low + part.high) / 2.0, view.y0 + descriptionHeight / 2.0},
-                             0.0);
+    drawAxisSpec(axis);
+    if (descriptionHeight > 0.0) {
+      drawDescription(description, {(part.low + part.high) / 2.0, view.y0 + descriptionHeight / 2.0}, 0.0);
     }
-    return code;
   }
 
-  int drawLeft(const Rect& view, AxisPart part) {
+  void drawLeft(const Rect& view, AxisPart part) {
     const AxisDescription& description = style_.descriptions[kAxisY];
     const double descriptionWidth = descriptionRoom(description, part);
     AxisSpec axis = spec(kAxisY, {0.0, part.low}, {0.0, part.high});
@@ -89,12 +86,10 @@ class ScaleDrawer {
     axis.tickAngle = 90.0;
     axis.justification = 1.0;
     axis.labelAngle = -90.0;
-    int code = drawAxisSpec(axis);
-    if (code == kDone && descriptionWidth > 0.0) {
-      code = drawDescription(description, {view.x0 + descriptionWidth / 2.0, (part.low + part.high) / 2.0},
-                             90.0);
+    drawAxisSpec(axis);
+    if (descriptionWidth > 0.0) {
+      drawDescription(description, {view.x0 + descriptionWidth / 2.0, (part.low + part.high) / 2.0}, 90.0);
     }
-    return code;
   }
 
  private:
@@ -120,9 +115,9 @@ class ScaleDrawer {
     return axis;
   }
 
-  int drawAxisSpec(const AxisSpec& axis) {
+  void drawAxisSpec(const AxisSpec& axis) {
     std::vector<double> feet;
-    return drawObject(layer_, 0.0f, [&] { return drawAxis(layer_, text_, axis, feet); });
+    drawObject(layer_, 0.0f, [&] { drawAxis(layer_, text_, axis, feet); });
   }
 
   // The room across the axis that its description takes: a line of its
@@ -135,12 +130,10 @@ class ScaleDrawer {
     return 1.5 * size * style_.labelAspect;
   }
 
-  int drawDescription(const AxisDescription& description, PagePoint centre, double angle) {
+  void drawDescription(const AxisDescription& description, PagePoint centre, double angle) {
     const TextStyle textStyle{description.size / magnification_, style_.font, 0.5, angle,
                               style_.labelAspect, kScaleColour};
-    return text_.drawText(layer_, description.text, description.caseLine, centre, textStyle) < 0
-               ? kOutOfMemory
-               : kDone;
+    text_.drawText(layer_, description.text, description.caseLine, centre, textStyle);
   }
 
   DrawingLayer& layer_;
@@ -163,34 +156,16 @@ double magnificationOf(const ViewState& view) {
 
 }  // namespace
 
-ScaleStyle scaleStyleOf(const FrameState& frame) {
-  ScaleStyle style;
-  style.tickParams = frame.tickParams;
-  style.tickSize = frame.tickSize;
-  style.labelSize = frame.labelSize;
-  style.labelAspect = frame.labelAspect;
-  style.font = frame.font;
-  for (const auto& [axis, side] : {std::pair{kAxisX, kBottom}, std::pair{kAxisY, kLeft}}) {
-    const auto title = std::find_if(frame.titles.begin(), frame.titles.end(),
-                                    [side](const TitleText& t) { return t.placement == side; });
-    if (title != frame.titles.end()) {
-      style.descriptions[static_cast<std::size_t>(axis)] = {title->text, title->caseLine, title->size};
-    }
-  }
-  return style;
-}
-
-int drawViewScale(DrawingLayer& layer, TextPainter& text, const CoordinateRegion& region,
-                  const ScaleStyle& style) {
+void drawViewScale(DrawingLayer& layer, TextPainter& text, const CoordinateRegion& region,
+                   const ScaleStyle& style) {
   const ViewState& view = layer.view();
   const Rect& shown = view.current();
-  if (shown == view.page()) return kDone;
+  if (shown == view.page()) return;
   ScaleDrawer scale(layer, text, region, style, magnificationOf(view));
   const AxisPart x = visiblePart(region.window.x0, region.window.x1, shown.x0, shown.x1);
   const AxisPart y = visiblePart(region.window.y0, region.window.y1, shown.y0, shown.y1);
-  int code = x.visible() ? scale.drawBottom(shown, x) : kDone;
-  if (code == kDone && y.visible()) code = scale.drawLeft(shown, y);
-  return code;
+  if (x.visible()) scale.drawBottom(shown, x);
+  if (y.visible()) scale.drawLeft(shown, y);
 }
 
 }  // namespace vexplot

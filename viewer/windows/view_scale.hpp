@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/language/frame_state.hpp"
+#include "viewer/language/frame_items.hpp"
 #include "viewer/render/drawing_layer.hpp"
 #include "viewer/render/text_painter.hpp"
 
@@ -10,11 +10,6 @@
 // edge of the view.
 namespace vexplot {
 
-// The scale settings of a frame as it ends: its tick rules, its label and
-// tick sizes and font, and its first titles beside the bottom and the left
-// side as the axis descriptions.
-ScaleStyle scaleStyleOf(const FrameState& frame);
-
 // Draws the scale of the layer's current view, unless that is the whole
 // page: for each axis the data range of the part of the region's window box
 // that is in view, as an axis just inside the view's bottom (x) or left (y)
@@ -22,9 +17,8 @@ ScaleStyle scaleStyleOf(const FrameState& frame);
 // logarithmic as the region is), and the axis description below it or left
 // of it when it fits the axis's length. Sizes are the frame's divided by the
 // magnification, so that the scale looks as the frame's axes do on the whole
-// page. Everything is drawn with the thinnest pen in colour 0. Returns kDone
-// or kOutOfMemory.
-int drawViewScale(DrawingLayer& layer, TextPainter& text, const CoordinateRegion& region,
+// page. Everything is drawn with the thinnest pen in colour 0.
+void drawViewScale(DrawingLayer& layer, TextPainter& text, const CoordinateRegion& region,
                   const ScaleStyle& style);
 
 }  // namespace vexplot

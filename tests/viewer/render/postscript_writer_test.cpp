@@ -36,7 +36,7 @@ Lines readLines(const fs::path& path) {
 class PostScriptWriterTest : public ::testing::Test {
  protected:
   void add(DisplayKind kind, float x = 0.0f, float y = 0.0f, int colour = 0, float width = 2.0f) {
-    ASSERT_TRUE(frame_.displayList.append({kind, colour, width, x, y}));
+    frame_.displayList.append({kind, colour, width, x, y});
   }
 
   PostScriptStatus write(const fs::path& path, std::optional<Rect> view = std::nullopt,
@@ -63,7 +63,7 @@ class PostScriptWriterTest : public ::testing::Test {
 
   test_support::ScratchDirectory scratch_{"vexplot_postscript"};
   fs::path directory_ = scratch_.path();
-  FrameState frame_{0, "ring", 520.0, 400.0};
+  FramePicture frame_;
   PostScriptOrigin origin_{"/data/run/", "ring.vpt", 2, "2026/12/07.09:05:03"};
 };
 

@@ -99,14 +99,15 @@ TEST_F(PictureExportTest, SizeSetsTheImageInPixelsAndThePageInPoints) {
 
 TEST_F(PictureExportTest, VectorPicturesStayOnTheirPage) {
   testing::InterpretedFrames frames(kCurvePlot);
-  const VectorPictureSize size = vectorPictureSize(frames.frame(0));
+  const FramePicture& frame = frames.frame(0).picture();
+  const VectorPictureSize size = vectorPictureSize(frame, frame.pageBox);
   EXPECT_EQ(size.width, 71760.0);
   EXPECT_EQ(size.height, 55200.0);
   QImage picture(718, 552, QImage::Format_RGB32);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.scale(0.01, 0.01);
-  paintVectorPicture(painter, frames.frame(0), 0.25, size);
+  paintVectorPicture(painter, {frame, frame.pageBox}, 0.25, size);
   painter.end();
   // Something is drawn, and the axes box lies where the window box is.
   int inside = 0;
@@ -124,7 +125,7 @@ TEST_F(PictureExportTest, VectorPicturesStayOnTheirPage) {
   wide.fill(Qt::white);
   QPainter widePainter(&wide);
   widePainter.scale(0.01, 0.01);
-  paintVectorPicture(widePainter, frames.frame(0), 0.25, {size.width + 71800.0, size.height});
+  paintVectorPicture(widePainter, {frame, frame.pageBox}, 0.25, {size.width + 71800.0, size.height});
   widePainter.end();
   EXPECT_EQ(wide.copy(359, 0, 718, 552), picture);
 }

@@ -37,7 +37,7 @@ TEST(CoordinateReadout, ThePixelUnderTheMouseMapsBackToThePage) {
 
 TEST(CoordinateReadout, RegionsAreListedInOrderAndALetterBringsOneToTheFront) {
   InterpretedFrames frames(kThreeRegionPlot);
-  const std::vector<CoordinateRegion>& regions = frames.frame(0).coordinateRegions;
+  const std::vector<CoordinateRegion>& regions = frames.frame(0).picture().coordinateRegions;
   ASSERT_EQ(regions.size(), 3u);
   RegionOrder order;
   EXPECT_EQ(order.dataReadout(regions, {8.0, 6.0}), "[     5.934,     57.57 (abc)]");

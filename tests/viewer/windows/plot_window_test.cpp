@@ -28,7 +28,7 @@ class PlotWindowTest : public ::testing::Test {
     QImage picture(520, 400, QImage::Format_RGB32);
     picture.fill(Qt::white);
     window_ = std::make_unique<PlotWindow>(0, kPlotFrame, "#0 plot", picture, dialogs_);
-    window_->finish(frames_.frame(0), picture);
+    window_->finish(frames_.frame(0).finishedPicture(), picture);
   }
 
   void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -64,7 +64,7 @@ TEST_F(PlotWindowTest, RunningUntilTheFrameIsCompleteThenReady) {
   EXPECT_FALSE(window.canvas().interactive());
   window.choosePopupItem(kItemTextReadout);
   EXPECT_EQ(window.popupContext().textReadoutOn, true);
-  window.finish(frames_.frame(0), picture);
+  window.finish(frames_.frame(0).finishedPicture(), picture);
   EXPECT_EQ(window.statusText(0), "Ready");
   EXPECT_TRUE(window.canvas().interactive());
   EXPECT_EQ(window.canvas().size(), QSize(520, 400));
@@ -133,16 +133,16 @@ TEST_F(PlotWindowTest, WheelZoomsAboutTheCursorAndDragsMoveTheView) {
   // button too, without selecting anything.
   const Rect zoomed = view.current();
   mouse(QEvent::MouseButtonPress, {300, 200}, Qt::MiddleButton, Qt::MiddleButton);
-  mouse(QEvent::MouseMove, {362, 200}, Qt::NoButton, Qt::MiddleButton);
-  mouse(QEvent::MouseButtonRelease, {362, 200}, Qt::MiddleButton, Qt::NoButton);
+  mouse(QEvent::MouseMove, {425, 200}, Qt::NoButton, Qt::MiddleButton);
+  mouse(QEvent::MouseButtonRelease, {425, 200}, Qt::MiddleButton, Qt::NoButton);
   EXPECT_EQ(view.count(), 2);
-  EXPECT_NEAR(view.current().x0, zoomed.x0 - 1.0, 1e-12);  // 62.5 pixels a unit
+  EXPECT_NEAR(view.current().x0, zoomed.x0 - 2.0, 1e-12);  // 62.5 pixels a unit
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(300, 200), QPointF(300, 200), Qt::LeftButton,
                     Qt::LeftButton, Qt::ShiftModifier);
   QApplication::sendEvent(&window_->canvas(), &press);
-  mouse(QEvent::MouseMove, {300, 262}, Qt::NoButton, Qt::LeftButton);
-  mouse(QEvent::MouseButtonRelease, {300, 262}, Qt::LeftButton, Qt::NoButton);
-  EXPECT_NEAR(view.current().y0, zoomed.y0 + 1.0, 1e-12);
+  mouse(QEvent::MouseMove, {300, 325}, Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, {300, 325}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_NEAR(view.current().y0, zoomed.y0 + 2.0, 1e-12);
   EXPECT_FALSE(window_->canvas().rubberBand().selected());
 
   // Keys do the same; the history keeps the page and the one moved view.
