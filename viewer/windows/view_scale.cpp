@@ -121,13 +121,13 @@ class ScaleDrawer {
   }
 
   // The room across the axis that its description takes: a line of its
-  // characters and half a line of gap, or nothing when it is longer than
-  // the visible part of the axis.
+  // characters with half a line of room on either side (for subscripts), or
+  // nothing when it is longer than the visible part of the axis.
   double descriptionRoom(const AxisDescription& description, AxisPart part) const {
     if (description.text.empty() || description.size <= 0.0) return 0.0;
     const double size = description.size / magnification_;
     if (textLength(style_.font, description.text, description.caseLine, size) > part.high - part.low) return 0.0;
-    return 1.5 * size * style_.labelAspect;
+    return 2.0 * size * style_.labelAspect;
   }
 
   void drawDescription(const AxisDescription& description, PagePoint centre, double angle) {

@@ -157,6 +157,19 @@ TEST_F(PostScriptWriterTest, SegmentsAreClippedToTheExportedView) {
   EXPECT_EQ(lines[2], "%%BoundingBox: 120 30 672 582");
   EXPECT_EQ(lines[kHeadLines + 2], "12000 30600 m");
   EXPECT_EQ(lines[kHeadLines + 3], "67200 30600 l");
+  // A window's scale over the view follows the frame's lines as objects of
+  // their own.
+  DisplayList scale;
+  scale.append({kBeginObject, 0, 0.0f, 0.0f, 0.0f});
+  scale.append({kMove, 0, 0.0f, 2.5f, 2.5f});
+  scale.append({kDraw, 0, 0.0f, 3.5f, 2.5f});
+  scale.append({kEndObject, 0, 0.0f, 0.0f, 0.0f});
+  ASSERT_EQ(writePostScript(frame_, {2.0, 4.0, 2.0, 4.0}, directory_ / "scale.eps", 0.25, origin_, &scale),
+            kPostScriptWritten);
+  const Lines scaled = readLines(directory_ / "scale.eps");
+  EXPECT_EQ(Lines(scaled.end() - kTailLines - 6, scaled.end() - kTailLines),
+            (Lines{"67200 30600 l", "50 setlinewidth", "0.000000 0.000000 0.000000 setrgbcolor",
+                   "25800 16800 m", "53400 16800 l", "stroke"}));
   EXPECT_EQ(write(directory_ / "none.eps", Rect{2.0, 2.0, 1.0, 3.0}), kPostScriptNoSuchView);
   EXPECT_EQ(write(directory_ / "none.eps", Rect{1.0, 3.0, 4.0, 2.0}), kPostScriptNoSuchView);
   EXPECT_FALSE(fs::exists(directory_ / "none.eps"));
