@@ -1,5 +1,6 @@
 #include "viewer/shell/main_window.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -188,8 +189,11 @@ void MainWindow::setReloadOnChange(bool on) {
 }
 
 // Only a loaded file is followed: not while it is read, not once closed.
+// Nor while a menu or a dialog is open: the plot window that opened it
+// would be closed under it.
 void MainWindow::followFile() {
   if (state_.fileState != FileState::kLoaded) return;
+  if (QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr) return;
   const FileSignature signature = fileSignature(input_.inputPath);
   if (!follower_.look(signature, FileFollower::Clock::now())) return;
   session_.closeAll(PlotSession::kKeepPlacements);
