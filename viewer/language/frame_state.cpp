@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "viewer/language/frame_drawing.hpp"
 
@@ -62,7 +61,10 @@ ScaleStyle FrameState::scaleStyle() const {
   style.labelSize = labelSize;
   style.labelAspect = labelAspect;
   style.font = font;
-  for (const auto& [axis, side] : {std::pair{kAxisX, kBottom}, std::pair{kAxisY, kLeft}}) {
+  // The x axis is described below the window box, the y axis left of it.
+  constexpr std::array<int, 2> kDescribedSide{kBottom, kLeft};
+  for (const int axis : {kAxisX, kAxisY}) {
+    const int side = kDescribedSide[static_cast<std::size_t>(axis)];
     const auto described = std::find_if(titles.begin(), titles.end(),
                                         [side](const TitleText& t) { return t.placement == side; });
     if (described != titles.end()) {
