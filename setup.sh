@@ -61,6 +61,11 @@ case "${1:-}" in
     CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_FUZZ=ON -DQUELM_TESTS=OFF
     cmake --build build-fuzz -j "$jobs" --target fuzzers
     tools/run-fuzzers.sh build-fuzz 20
+    # The test of an export beside a window that changes its view runs also
+    # under ThreadSanitizer, alone in a build of its own.
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELM_THREAD_SANITIZE=ON
+    cmake --build build-tsan -j "$jobs" --target vexplot_export_while_viewing_test
+    ctest --test-dir build-tsan -R '^ExportWhileViewing[.]' --output-on-failure
     ctest --test-dir build-test --output-on-failure -j "$jobs"
     ;;
   *)

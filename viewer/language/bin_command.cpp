@@ -60,7 +60,9 @@ class BinParser final : public OperandParser {
       bins = std::round(std::fabs(*to - *from) / *values_[kBy]);
       if (!(bins >= 1.0)) return fail("Invalid FROM/TO/BY parameter in BIN command.\n");
     }
-    return binPoints(context_.frame, *from, *to, truncateToInt(bins));
+    // A BIN that finds nothing to bin changes nothing, without a word.
+    return binPoints(context_.frame, *from, *to, truncateToInt(bins)) == BinOutcome::kBinned ? kDone
+                                                                                             : kRejected;
   }
 
   int fail(std::string_view text) {

@@ -1,6 +1,5 @@
 #include "viewer/language/command_reader.hpp"
 
-#include <new>
 #include <system_error>
 
 #include "viewer/language/result_codes.hpp"
@@ -32,13 +31,8 @@ int CommandReader::openInput(const std::filesystem::path& path) {
   hasPending_ = false;
   position_ = 0;
   needLine_ = true;
-  try {
-    line_.clear();
-    line_.reserve(100);
-  } catch (const std::bad_alloc&) {
-    input_.reset();
-    return kOutOfMemory;
-  }
+  line_.clear();
+  line_.reserve(100);
   return kDone;
 }
 
@@ -77,19 +71,15 @@ int CommandReader::readChar() {
 int CommandReader::readLine() {
   if (atEndOfFile_ || !input_) return kEndOfFile;
   line_.clear();
-  try {
-    for (;;) {
-      const int c = readChar();
-      if (c == kCharLineEnd) break;
-      if (c == kCharEndOfFile) {
-        atEndOfFile_ = true;
-        if (line_.empty()) return kEndOfFile;
-        break;
-      }
-      line_.push_back(static_cast<char>(c));
+  for (;;) {
+    const int c = readChar();
+    if (c == kCharLineEnd) break;
+    if (c == kCharEndOfFile) {
+      atEndOfFile_ = true;
+      if (line_.empty()) return kEndOfFile;
+      break;
     }
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemory;
+    line_.push_back(static_cast<char>(c));
   }
   if (echoCount_ > 0) {
     log_.write(line_);
@@ -103,11 +93,7 @@ int CommandReader::nextToken(std::string& token) {
   if (needLine_) {
     const int code = readLine();
     if (code > 0) return code;
-    try {
-      line_.push_back('\n');
-    } catch (const std::bad_alloc&) {
-      return kOutOfMemory;
-    }
+    line_.push_back('\n');
     position_ = 0;
     needLine_ = false;
   }

@@ -21,13 +21,13 @@ class CommandReader {
 
   explicit CommandReader(LogFile& log) : log_(log) {}
 
-  // Opens the file in byte mode; kDone, kCannotOpen or kOutOfMemory.
+  // Opens the file in byte mode; kDone or kCannotOpen.
   int openInput(const std::filesystem::path& path);
   void closeInput();
 
   // Delivers the next token: kDone with the token, kEndOfStatement,
-  // kEndOfLine, kEndOfFile, kOutOfMemory or kTokenTooLong (the token's
-  // characters then stay unread).
+  // kEndOfLine, kEndOfFile or kTokenTooLong (the token's characters then
+  // stay unread). A line that cannot be held throws std::bad_alloc.
   int nextToken(std::string& token);
 
   // Drops tokens up to the end of the statement and returns the code that

@@ -1,5 +1,4 @@
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -41,26 +40,22 @@ int readItems(CommandContext& context, std::vector<double>& row, SymbolCode& sym
 
 int dataLine(CommandContext& context, double first) {
   FrameState& frame = context.frame;
-  try {
-    // After a drawing command the next data line starts a new set.
-    if (!frame.pointSet || frame.pointSetUsed) {
-      frame.pointSet = std::make_unique<PointSet>(frame.numericCount());
-    }
-    std::vector<double> row(static_cast<std::size_t>(frame.numericCount()), 0.0);
-    // The first item is always read as a number; it is kept only when the
-    // order gives it a numeric column.
-    if (!frame.columnOfItem.empty() && frame.columnOfItem[0] >= 0) {
-      row[static_cast<std::size_t>(frame.columnOfItem[0])] = first;
-    }
-    SymbolCode symbol{'\0', '\0'};
-    const int code = readItems(context, row, symbol);
-    if (!endsStatement(code)) return code;
-    frame.pointSet->append(row, symbol);
-    frame.pointSetUsed = false;
-    return statementEndStatus(code);
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemory;
+  // After a drawing command the next data line starts a new set.
+  if (!frame.pointSet || frame.pointSetUsed) {
+    frame.pointSet = std::make_unique<PointSet>(frame.numericCount());
   }
+  std::vector<double> row(static_cast<std::size_t>(frame.numericCount()), 0.0);
+  // The first item is always read as a number; it is kept only when the
+  // order gives it a numeric column.
+  if (!frame.columnOfItem.empty() && frame.columnOfItem[0] >= 0) {
+    row[static_cast<std::size_t>(frame.columnOfItem[0])] = first;
+  }
+  SymbolCode symbol{'\0', '\0'};
+  const int code = readItems(context, row, symbol);
+  if (!endsStatement(code)) return code;
+  frame.pointSet->append(row, symbol);
+  frame.pointSetUsed = false;
+  return statementEndStatus(code);
 }
 
 }  // namespace vexplot

@@ -1,21 +1,15 @@
 #include "viewer/language/display_list.hpp"
 
-#include <new>
 
 namespace vexplot {
 
-bool DisplayList::append(const DisplayRecord& record) {
+void DisplayList::append(const DisplayRecord& record) {
   if (blocks_.empty() || blocks_.back()->count == kBlockSize) {
-    try {
-      auto block = std::make_unique<Block>();
-      blocks_.push_back(std::move(block));
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
+    auto block = std::make_unique<Block>();
+    blocks_.push_back(std::move(block));
   }
   Block& last = *blocks_.back();
   last.records[last.count++] = record;
-  return true;
 }
 
 std::size_t DisplayList::size() const {

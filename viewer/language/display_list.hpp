@@ -28,9 +28,9 @@ class DisplayList {
  public:
   static constexpr std::size_t kBlockSize = 256;
 
-  // Appends a record; false when a new block was needed and could not be
-  // obtained (the list is then unchanged).
-  bool append(const DisplayRecord& record);
+  // Appends a record; throws std::bad_alloc when a new block was needed and
+  // could not be obtained (the list is then unchanged).
+  void append(const DisplayRecord& record);
 
   std::size_t size() const;
   std::size_t blockCount() const { return blocks_.size(); }

@@ -1,5 +1,4 @@
 #include <array>
-#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,15 +12,6 @@
 namespace vexplot {
 
 namespace {
-
-// Queues an item; an item that cannot be stored is dropped without a word.
-template <class Queue>
-void queueOrDrop(Queue queue) {
-  try {
-    queue();
-  } catch (const std::bad_alloc&) {
-  }
-}
 
 // ARROW: FROM and TO select an end and take its x and y; DATA and LESS
 // (after FROM or TO) mark that end as data coordinates or give the gap left
@@ -109,7 +99,7 @@ class ArrowParser final : public OperandParser {
     arrow.headLength = headLength_ ? *headLength_ * 0.1 : frame.arrowSize;
     arrow.headWidthRatio = flare_ ? *flare_ : frame.arrowFlare;
     arrow.colour = colour_ ? *colour_ : frame.colour;
-    queueOrDrop([&] { frame.addArrow(arrow); });
+    frame.addArrow(arrow);
     return kDone;
   }
 
@@ -186,7 +176,7 @@ class FigureParser final : public OperandParser {
       figure.height = size_.back();
     }
     figure.colour = colour_ ? *colour_ : frame.colour;
-    queueOrDrop([&] { frame.addBox(figure); });
+    frame.addBox(figure);
     return kDone;
   }
 

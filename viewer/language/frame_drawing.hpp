@@ -12,15 +12,20 @@ struct PointRange {
   int last = -1;
 };
 
+// What became of a plot window when its frame was handed over: ready to be
+// shown, or failed (the interpreter reports the failure with this number).
+enum class WindowOutcome { kReady = 0, kFailed = 1 };
+
 // A colour or texture argument that stands for the frame's own setting.
 inline constexpr int kFrameColour = -1;
 inline constexpr int kFrameTexture = -1;
 
 // The drawing side of a frame, provided by the rendering and plot-window
 // layers. The language calls it to draw a frame's points, axes and queued
-// items, and to hand a finished frame over. Each call returns kDone or a
-// result code: kSyntaxError when the data order has no X or no Y column,
-// kOutOfMemory, or the window layer's code when no window could be opened.
+// items, and to hand a finished frame over. Each drawing call returns kDone
+// or a result code: kSyntaxError when the data order has no X or no Y
+// column, kRejected when no window could be opened for the frame (nothing is
+// drawn then).
 class FrameDrawing {
  public:
   virtual ~FrameDrawing() = default;
@@ -42,7 +47,7 @@ class FrameDrawing {
   virtual int drawPendingDecorations(FrameState& frame) = 0;
 
   // Hands a frame whose plot window is open over to that window.
-  virtual int finishFrame(FrameState& frame) = 0;
+  virtual WindowOutcome finishFrame(FrameState& frame) = 0;
 };
 
 }  // namespace vexplot

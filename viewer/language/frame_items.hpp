@@ -105,6 +105,26 @@ struct QueuedFigure {
   bool drawn = false;
 };
 
+// The text of an axis description (a title beside the left or the bottom
+// side of the window box) with its case letters and character size.
+struct AxisDescription {
+  std::string text;
+  std::string caseLine;
+  double size = 0.0;  // 0: none
+};
+
+// What a scale drawn over a magnified view takes from its frame: the tick
+// rules of the axes, the labels' size, aspect and font, the tick size, and
+// the descriptions of the x (bottom) and y (left) axis.
+struct ScaleStyle {
+  std::array<std::array<int, 2>, 2> tickParams{{{6, 0}, {6, 0}}};
+  double tickSize = 0.1;
+  double labelSize = 0.16;
+  double labelAspect = 1.2;
+  int font = 0;
+  std::array<AxisDescription, 2> descriptions;  // by axis: x, y
+};
+
 // A combination of window box, limits and axis scales that data were drawn
 // in; the plot window reads data coordinates out through it.
 struct CoordinateRegion {

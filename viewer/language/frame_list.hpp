@@ -10,7 +10,8 @@
 namespace vexplot {
 
 // The frames of the current file in creation order. The records keep their
-// addresses while the list grows, so a plot window can go on showing a frame.
+// addresses while the list grows, so the drawing can go on with the current
+// one; what outlives the interpretation is each frame's finished picture.
 class FrameList {
  public:
   std::size_t size() const { return frames_.size(); }
@@ -23,11 +24,6 @@ class FrameList {
     frames_.push_back(std::move(frame));
     return *frames_.back();
   }
-
-  // Frees a frame that is no longer shown. Its slot stays, so the other
-  // frames keep their indices; a released slot must not be read again.
-  void release(std::size_t index) { frames_[index].reset(); }
-  bool isReleased(std::size_t index) const { return !frames_[index]; }
 
  private:
   std::vector<std::unique_ptr<FrameState>> frames_;

@@ -19,19 +19,6 @@ bool isAxis(int axis) { return axis == kAxisX || axis == kAxisY; }
 double& lowOf(Rect& box, int axis) { return axis == kAxisX ? box.x0 : box.y0; }
 double& highOf(Rect& box, int axis) { return axis == kAxisX ? box.x1 : box.y1; }
 
-// One scale for both directions, the view centred in the device box; with
-// yFlip the y axis points down as on the screen.
-PlaneMapping mapViewToDevice(const Rect& view, const Rect& device, bool yFlip) {
-  const double width = device.x1 - device.x0;
-  const double height = device.y1 - device.y0;
-  const double s = std::min(width / (view.x1 - view.x0), height / (view.y1 - view.y0));
-  const double sy = yFlip ? -s : s;
-  PlaneMapping mapping;
-  mapping.x = {s, (width - (view.x0 + view.x1) * s) / 2.0};
-  mapping.y = {sy, (height - (view.y0 + view.y1) * sy) / 2.0};
-  return mapping;
-}
-
 }  // namespace
 
 SymbolCode makeSymbolCode(std::string_view text) {
@@ -45,9 +32,47 @@ FrameState::FrameState(int number, std::string_view inputBaseName, double width,
       frameNumber(number),
       pixelWidth(width),
       pixelHeight(height),
-      screenBox{0.0, width, 0.0, height} {
-  resetDeviceMapping();
+      view(pageBox, width, height) {
   resetWindowBox();
+}
+
+std::shared_ptr<const FramePicture> FrameState::finishPicture() {
+  if (finished_) return finished_;
+  FramePicture& picture = *drawing_;
+  picture.title = title;
+  picture.frameNumber = frameNumber;
+  picture.pageBox = pageBox;
+  picture.postScript = postScript;
+  picture.landscape = landscape;
+  picture.backgroundColour = backgroundColour;
+  picture.deviceWidth = view.deviceWidth();
+  picture.deviceHeight = view.deviceHeight();
+  picture.scaleStyle = scaleStyle();
+  finished_ = std::move(drawing_);
+  return finished_;
+}
+
+// The frame's first titles beside the bottom and the left side describe the
+// x and the y axis.
+ScaleStyle FrameState::scaleStyle() const {
+  ScaleStyle style;
+  style.tickParams = tickParams;
+  style.tickSize = tickSize;
+  style.labelSize = labelSize;
+  style.labelAspect = labelAspect;
+  style.font = font;
+  // The x axis is described below the window box, the y axis left of it.
+  constexpr std::array<int, 2> kDescribedSide{kBottom, kLeft};
+  for (const int axis : {kAxisX, kAxisY}) {
+    const int side = kDescribedSide[static_cast<std::size_t>(axis)];
+    const auto described = std::find_if(titles.begin(), titles.end(),
+                                        [side](const TitleText& t) { return t.placement == side; });
+    if (described != titles.end()) {
+      style.descriptions[static_cast<std::size_t>(axis)] = {described->text, described->caseLine,
+                                                            described->size};
+    }
+  }
+  return style;
 }
 
 // The window box runs from 20 % to 90 % of the page in each direction.
@@ -56,29 +81,6 @@ void FrameState::resetWindowBox() {
   const double height = pageBox.y1 - pageBox.y0;
   windowBox = {pageBox.x0 + 0.2 * width, pageBox.x1 - 0.1 * width, pageBox.y0 + 0.2 * height,
                pageBox.y1 - 0.1 * height};
-}
-
-void FrameState::resetDeviceMapping() {
-  views[0] = pageBox;
-  viewCount = 1;
-  currentView = 0;
-  mapCurrentView();
-}
-
-void FrameState::mapCurrentView() {
-  primaryClip = views[currentView];
-  deviceMapping = mapViewToDevice(primaryClip, screenBox, yFlip);
-}
-
-void FrameState::setScreenSize(double width, double height) {
-  screenBox = {0.0, width, 0.0, height};
-  mapCurrentView();
-}
-
-void FrameState::selectView(int k) {
-  if (k < 0 || k >= viewCount) return;
-  currentView = k;
-  mapCurrentView();
 }
 
 std::span<const double> FrameState::textureLengths(int index) const {
@@ -94,7 +96,7 @@ std::span<const double> FrameState::textureLengths(int index) const {
 void FrameState::setPageSize(double width, double height) {
   if (!(width > 0.0 && height > 0.0)) return;
   pageBox = {0.0, width, 0.0, height};
-  resetDeviceMapping();
+  view.resetPage(pageBox);
   resetWindowBox();
   limitsSet = {false, false};
   dataTransformValid = false;

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "viewer/language/display_list.hpp"
 #include "viewer/language/frame_items.hpp"
+#include "viewer/language/frame_picture.hpp"
 #include "viewer/language/point_set.hpp"
+#include "viewer/language/view_state.hpp"
 
 namespace vexplot {
 
@@ -29,7 +30,6 @@ inline constexpr int kItemIsDummy = -1;
 
 inline constexpr int kMaxOrderItems = 20;
 inline constexpr int kMaxPatternLengths = 20;
-inline constexpr int kMaxViews = 8;
 
 enum Texture { kSolid = 0, kDash = 1, kDotDash = 2, kDot = 3, kPatterned = 4 };
 enum Font { kSimplex = 0, kDuplex = 1, kUbcFont = 2 };
@@ -47,9 +47,9 @@ struct AxisRange {
 using AxisRanges = std::array<AxisRange, 2>;
 
 // One frame of a plot file: its page and window geometry, data limits, axis
-// switches, line, symbol, text and colour settings, collected points, queued
-// items and the drawing state of the rendering layer. The setters ignore
-// values outside their ranges.
+// switches, line, symbol, text and colour settings, collected points and
+// queued items, as the language fills them, and the picture that the drawing
+// makes of it. The setters ignore values outside their ranges.
 struct FrameState {
   FrameState(int number, std::string_view inputBaseName, double pixelWidth, double pixelHeight);
 
@@ -61,17 +61,8 @@ struct FrameState {
   double pixelWidth;
   double pixelHeight;
   Rect pageBox{0.0, 13.0, 0.0, 10.0};
-  Rect screenBox;
   PostScriptPage postScript;
-  std::array<Rect, kMaxViews> views{};
-  int viewCount = 1;
-  int currentView = 0;
-  PlaneMapping deviceMapping;  // page to device pixels, for the current view
-  Rect primaryClip;
-  Rect secondaryClip;
-  bool secondaryClipOn = false;
-  bool yFlip = true;
-  DisplayList displayList;
+  ViewState view;  // the whole page on the drawing area, while the frame is drawn
 
   // Axes and coordinates.
   Rect windowBox;
@@ -118,9 +109,20 @@ struct FrameState {
   bool gridOn = false;  // a grid is set and waits to be drawn
   SymbolCode gridSymbol{'\0', '\0'};
   double gridSymbolSize = 0.0;
-  std::vector<CoordinateRegion> coordinateRegions;
 
   int numericCount() const { return static_cast<int>(numericColumns.size()); }
+
+  // The picture: as drawn so far while the frame is drawn, as finished once
+  // it has ended.
+  const FramePicture& picture() const { return finished_ ? *finished_ : *drawing_; }
+  // The picture being drawn; only until the frame has ended.
+  FramePicture& drawing() { return *drawing_; }
+  // Ends the frame's picture: it takes the frame's title, number, page,
+  // paper, background, drawing area and scale settings, and is frozen.
+  // Returns it, read only from now on; a second call returns the same.
+  std::shared_ptr<const FramePicture> finishPicture();
+  // The finished picture; nullptr while the frame is drawn.
+  const std::shared_ptr<const FramePicture>& finishedPicture() const { return finished_; }
 
   // The dash and gap lengths of a texture, in page units.
   std::span<const double> textureLengths(int index) const;
@@ -128,10 +130,7 @@ struct FrameState {
   void setPageSize(double width, double height);
   // The drawing area's size in pixels, once the plot window is open; the
   // page-to-device mapping follows it.
-  void setScreenSize(double width, double height);
-  // Makes view k (0 <= k < viewCount) current: the device mapping and the
-  // primary clip follow it. Other values change nothing.
-  void selectView(int k);
+  void setScreenSize(double width, double height) { view.setDeviceSize(width, height); }
   // Both draw the pending decorations in the old coordinates first and return
   // that drawing's result.
   int setWindow(FrameDrawing& drawing, const AxisRanges& ranges);
@@ -168,8 +167,10 @@ struct FrameState {
 
  private:
   void resetWindowBox();
-  void resetDeviceMapping();
-  void mapCurrentView();
+  ScaleStyle scaleStyle() const;
+
+  std::shared_ptr<FramePicture> drawing_ = std::make_shared<FramePicture>();
+  std::shared_ptr<const FramePicture> finished_;
 };
 
 // The first two characters of a symbol text, '\0' where it is shorter.

@@ -54,37 +54,52 @@ void Interpreter::openLog(const std::filesystem::path& path) {
   messages_.reportMessage("Unable to open logfile\n " + path.string() + "\nIgnore log.", "Warning");
 }
 
+namespace {
+
+// The one place where running out of memory is handled: a step of the
+// interpretation that cannot get memory gives kOutOfMemory, which ends the
+// file as every code from kEndsFile on does. What was drawn stays.
+template <class Step>
+int withinMemory(Step step) {
+  try {
+    return step();
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemory;
+  }
+}
+
+}  // namespace
+
 void Interpreter::runStatements() {
   std::string token;
-  for (;;) {
-    const int code = reader_.nextToken(token);
-    if (code == kEndOfStatement || code == kEndOfLine) continue;
-    if (code == kEndOfFile) return;
-    if (code >= kSyntaxError) {
-      messages_.reportMessage(" Error get_next_token. return=" + std::to_string(code) + "\n",
-                              "vpmain");
-      return;
-    }
-    const int command = matchKeywordWithAliases(token, kCommandWords, kCommandMarks);
-    // Whatever comes first in a file belongs to frame 0.
-    if (framesOfFile_ == 0 && command != kNewFrame && beginFrame(0) != kDone) return;
-    int status;
-    if (command >= 0) {
-      reader_.setLogEcho(true);
-      status = runCommand(command);
-    } else {
-      int error = 0;
-      const double first = parseNumber(token, error);
-      if (error != 0) {
-        messages_.reportMessage(" Invalid command \"" + token + "\". Igonred.\n", "vpmainX");
-        continue;
-      }
-      // A statement that starts with a number is a data line.
-      CommandContext context{reader_, messages_, *current_, drawing_};
-      status = dataLine(context, first);
-    }
-    if (status >= kEndsFile) return;
+  while (withinMemory([&] { return runStatement(token); }) < kEndsFile) {
   }
+}
+
+int Interpreter::runStatement(std::string& token) {
+  const int code = reader_.nextToken(token);
+  if (code == kEndOfStatement || code == kEndOfLine) return kDone;
+  if (code == kEndOfFile) return kEndsFile;
+  if (code >= kSyntaxError) {
+    messages_.reportMessage(" Error get_next_token. return=" + std::to_string(code) + "\n", "vpmain");
+    return kEndsFile;
+  }
+  const int command = matchKeywordWithAliases(token, kCommandWords, kCommandMarks);
+  // Whatever comes first in a file belongs to frame 0.
+  if (framesOfFile_ == 0 && command != kNewFrame) beginFrame(0);
+  if (command >= 0) {
+    reader_.setLogEcho(true);
+    return runCommand(command);
+  }
+  int error = 0;
+  const double first = parseNumber(token, error);
+  if (error != 0) {
+    messages_.reportMessage(" Invalid command \"" + token + "\". Igonred.\n", "vpmainX");
+    return kDone;
+  }
+  // A statement that starts with a number is a data line.
+  CommandContext context{reader_, messages_, *current_, drawing_};
+  return dataLine(context, first);
 }
 
 int Interpreter::runCommand(int command) {
@@ -121,39 +136,40 @@ int Interpreter::runCommand(int command) {
 }
 
 int Interpreter::newFrame() {
-  if (framesOfFile_ > 0) endFrame();
-  return beginFrame(framesOfFile_);
-}
-
-int Interpreter::beginFrame(int number) {
-  ++framesOfFile_;
-  current_ = nullptr;
-  try {
-    current_ = &frames_.add(std::make_unique<FrameState>(
-        number, request_->inputBaseName, request_->plotFrameWidth, request_->plotFrameHeight));
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemory;
-  }
+  if (framesOfFile_ > 0 && !endFrame()) return kOutOfMemory;
+  beginFrame(framesOfFile_);
   return kDone;
 }
 
-void Interpreter::endFrame() {
+// Without memory for the frame, no frame is current and the file ends.
+void Interpreter::beginFrame(int number) {
+  ++framesOfFile_;
+  current_ = nullptr;
+  current_ = &frames_.add(std::make_unique<FrameState>(number, request_->inputBaseName,
+                                                       request_->plotFrameWidth, request_->plotFrameHeight));
+}
+
+bool Interpreter::endFrame() {
   if (framesOfFile_ == 0) {
     messages_.reportMessage("Input file empty");
-    return;
+    return true;
   }
-  if (current_ == nullptr) return;
+  if (current_ == nullptr) return true;
   FrameState& frame = *current_;
   current_ = nullptr;
-  drawing_.drawPendingDecorations(frame);
-  const int code = frame.windowOpen ? drawing_.finishFrame(frame) : kDone;
+  // The frame is handed over with what could be drawn of it.
+  const bool drawn = withinMemory([&] { return drawing_.drawPendingDecorations(frame); }) != kOutOfMemory;
+  frame.finishPicture();
+  const WindowOutcome outcome = frame.windowOpen ? drawing_.finishFrame(frame) : WindowOutcome::kReady;
   const std::string number = std::to_string(frame.frameNumber);
-  if (code == kDone) {
+  if (outcome == WindowOutcome::kReady) {
     messages_.reportMessage("Plot #" + number + " ends.\n", "com_end");
   } else {
-    messages_.reportMessage("Plot #" + number + " gmemory failed. rc=" + std::to_string(code) + "\n",
+    messages_.reportMessage("Plot #" + number + " gmemory failed. rc=" +
+                                std::to_string(static_cast<int>(outcome)) + "\n",
                             "com_end");
   }
+  return drawn;
 }
 
 void Interpreter::finish() {

@@ -41,10 +41,14 @@ class Interpreter {
  private:
   void openLog(const std::filesystem::path& path);
   void runStatements();
+  // Reads and runs one statement; a status from kEndsFile on ends the file.
+  int runStatement(std::string& token);
   int runCommand(int command);
   int newFrame();
-  int beginFrame(int number);
-  void endFrame();
+  void beginFrame(int number);
+  // Completes the current frame; false when memory ran out for its last
+  // items.
+  bool endFrame();
   void finish();
 
   MessageSink& messages_;

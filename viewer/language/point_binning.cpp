@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <memory>
-#include <new>
 #include <vector>
 
 #include "viewer/language/result_codes.hpp"
@@ -24,37 +23,32 @@ double weightOf(const PointSet& points, std::size_t point, int column) {
 
 }  // namespace
 
-int binPoints(FrameState& frame, double low, double high, int bins) {
+BinOutcome binPoints(FrameState& frame, double low, double high, int bins) {
   const PointSet* points = frame.pointSet.get();
-  if (points == nullptr || points->count() == 0) return kNoData;
-  if (frame.columnOfItem.empty() || frame.columnOfItem[0] < 0) return kBadBinColumn;
-  if (bins > kMostBins) return kRejected;
+  if (points == nullptr || points->count() == 0) return BinOutcome::kNoPoints;
+  if (frame.columnOfItem.empty() || frame.columnOfItem[0] < 0) return BinOutcome::kNoValueColumn;
+  if (bins > kMostBins) return BinOutcome::kTooManyBins;
   const int valueColumn = frame.columnOfItem[0];
   const int weightColumn = frame.columnOfItem.size() > 1 ? frame.columnOfItem[1] : -1;
   const double width = std::fabs(high - low) / bins;
   const double start = std::min(low, high);
 
-  std::unique_ptr<PointSet> binned;
-  try {
-    std::vector<double> totals(static_cast<std::size_t>(bins), 0.0);
-    for (std::size_t i = 0; i < points->count(); ++i) {
-      const double position = std::floor((points->value(i, valueColumn) - start) / width);
-      if (!(position >= 0.0 && position < bins)) continue;
-      totals[static_cast<std::size_t>(position)] += weightOf(*points, i, weightColumn);
-    }
-    binned = std::make_unique<PointSet>(2);
-    for (int i = 0; i < bins; ++i) {
-      const std::array<double, 2> row{start + (i + 0.5) * width, totals[static_cast<std::size_t>(i)]};
-      binned->append(row, SymbolCode{'\0', '\0'});
-    }
-  } catch (const std::bad_alloc&) {
-    return kRejected;
+  std::vector<double> totals(static_cast<std::size_t>(bins), 0.0);
+  for (std::size_t i = 0; i < points->count(); ++i) {
+    const double position = std::floor((points->value(i, valueColumn) - start) / width);
+    if (!(position >= 0.0 && position < bins)) continue;
+    totals[static_cast<std::size_t>(position)] += weightOf(*points, i, weightColumn);
+  }
+  auto binned = std::make_unique<PointSet>(2);
+  for (int i = 0; i < bins; ++i) {
+    const std::array<double, 2> row{start + (i + 0.5) * width, totals[static_cast<std::size_t>(i)]};
+    binned->append(row, SymbolCode{'\0', '\0'});
   }
   constexpr std::array<int, 3> kBinOrder{kColumnX, kColumnY, kColumnSymbol};
   frame.setOrder(kBinOrder);
   frame.pointSet = std::move(binned);
   frame.pointSetUsed = false;
-  return kDone;
+  return BinOutcome::kBinned;
 }
 
 }  // namespace vexplot

@@ -6,8 +6,6 @@
 namespace vexplot {
 
 inline constexpr int kDone = 0;             // a token was delivered, or a handler finished
-inline constexpr int kNoData = 1;           // BIN found no points
-inline constexpr int kBadBinColumn = 2;     // BIN's value or weight column does not exist
 inline constexpr int kEndOfStatement = 3;   // a semicolon was read
 inline constexpr int kEndOfLine = 4;        // the current line is used up
 inline constexpr int kRejected = 5;         // a handler reported an error and changed nothing

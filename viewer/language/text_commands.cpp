@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -122,11 +121,7 @@ TitleText makeTitle(const FrameState& frame, TitleOperands& operands) {
 }
 
 int queueTitle(FrameState& frame, TitleOperands& operands, int endCode) {
-  try {
-    frame.titles.push_back(makeTitle(frame, operands));
-  } catch (const std::bad_alloc&) {
-    return kTextError;
-  }
+  frame.titles.push_back(makeTitle(frame, operands));
   return statementEndStatus(endCode);
 }
 
@@ -182,14 +177,10 @@ int moreCommand(CommandContext& context, TextCommandKind kind) {
   stripQuotes(token);
   std::vector<TitleText>& titles = context.frame.titles;
   if (titles.empty()) return kDone;
-  try {
-    if (kind == kMoreCommand) {
-      appendText(titles.back(), token);
-    } else {
-      appendCase(titles.back(), token);
-    }
-  } catch (const std::bad_alloc&) {
-    return kRejected;
+  if (kind == kMoreCommand) {
+    appendText(titles.back(), token);
+  } else {
+    appendCase(titles.back(), token);
   }
   return kDone;
 }

@@ -2,10 +2,8 @@
 
 #include <climits>
 #include <cmath>
-#include <new>
 #include <numbers>
 
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/tick_label.hpp"
 #include "viewer/render/tick_layout.hpp"
 
@@ -45,15 +43,15 @@ int magnitude(int count) { return count == INT_MIN ? INT_MAX : std::abs(count); 
 
 double scaled(double value, bool logarithmic) { return logarithmic ? std::log10(value) : value; }
 
-int drawTickLabel(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis, PagePoint anchor,
-                  double value, const TickLayout& layout, double direction) {
+void drawTickLabel(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis, PagePoint anchor,
+                   double value, const TickLayout& layout, double direction) {
   const TickLabel label = formatTickLabel(value, !layout.linear, layout.exponent);
   const TextStyle style{axis.labelSize, axis.font,        axis.justification,
                         direction + axis.labelAngle, axis.labelAspect, axis.colour};
-  return text.drawText(layer, label.text, label.caseLine, anchor, style) < 0 ? kOutOfMemory : kDone;
+  text.drawText(layer, label.text, label.caseLine, anchor, style);
 }
 
-int drawTicks(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
+void drawTicks(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
               const TickLayout& layout, std::vector<double>& feet) {
   const double direction = axisDirection(axis.from, axis.to);
   const double tickDirection = direction + axis.tickAngle;
@@ -67,15 +65,13 @@ int drawTicks(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
     const PagePoint foot{axis.from.x + t * (axis.to.x - axis.from.x),
                          axis.from.y + t * (axis.to.y - axis.from.y)};
     const PagePoint end = along(foot, tick.major ? majorLength : minorLength, tickDirection);
-    int code = layer.segment(foot, end, axis.colour, 0.0f);
-    if (code == kDone && tick.major && axis.labelsOn) {
-      code = drawTickLabel(layer, text, axis, along(end, 0.7 * axis.labelSize, tickDirection),
-                           tick.value, layout, direction);
+    layer.segment(foot, end, axis.colour, 0.0f);
+    if (tick.major && axis.labelsOn) {
+      drawTickLabel(layer, text, axis, along(end, 0.7 * axis.labelSize, tickDirection), tick.value,
+                    layout, direction);
     }
-    if (code != kDone) return code;
     if (tick.major) feet.push_back(horizontal ? foot.x : foot.y);
   }
-  return kDone;
 }
 
 }  // namespace
@@ -109,27 +105,21 @@ AxisSpec sideAxis(const FrameState& frame, int side) {
   return axis;
 }
 
-int drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
-             std::vector<double>& majorFeet) {
-  if (axis.low == axis.high || axis.from == axis.to) return kDone;
-  if (axis.logarithmic && !(axis.low > 0.0 && axis.high > 0.0)) return kDone;
-  const int code = layer.segment(axis.from, axis.to, axis.colour, 0.0f);
-  if (code != kDone || axis.majorCount == 0 || !axis.ticksOn) return code;
+void drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
+              std::vector<double>& majorFeet) {
+  if (axis.low == axis.high || axis.from == axis.to) return;
+  if (axis.logarithmic && !(axis.low > 0.0 && axis.high > 0.0)) return;
+  layer.segment(axis.from, axis.to, axis.colour, 0.0f);
+  if (axis.majorCount == 0 || !axis.ticksOn) return;
 
-  TickLayout layout;
+  const int n = magnitude(axis.majorCount);
+  const int m = magnitude(axis.minorCount);
+  const TickLayout layout =
+      axis.logarithmic ? logTicks(axis.low, axis.high, n, m) : linearTicks(axis.low, axis.high, n, m);
   std::vector<double> feet;
-  try {
-    const int n = magnitude(axis.majorCount);
-    const int m = magnitude(axis.minorCount);
-    layout = axis.logarithmic ? logTicks(axis.low, axis.high, n, m) : linearTicks(axis.low, axis.high, n, m);
-    feet.reserve(layout.ticks.size());
-  } catch (const std::bad_alloc&) {
-    // Without room for the ticks the axis ends with its line.
-    return kDone;
-  }
-  const int ticksCode = drawTicks(layer, text, axis, layout, feet);
-  if (ticksCode == kDone) majorFeet = std::move(feet);
-  return ticksCode;
+  feet.reserve(layout.ticks.size());
+  drawTicks(layer, text, axis, layout, feet);
+  majorFeet = std::move(feet);
 }
 
 }  // namespace vexplot

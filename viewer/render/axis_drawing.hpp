@@ -41,9 +41,8 @@ AxisSpec sideAxis(const FrameState& frame, int side);
 // the thinnest pen. When ticks were laid out, majorFeet receives the
 // positions of the major tick feet along the axis (x for a horizontal axis,
 // y for a vertical one). Nothing is drawn for equal limits, limits that are
-// not positive on a logarithmic axis, or equal ends. Returns kDone or
-// kOutOfMemory.
-int drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
+// not positive on a logarithmic axis, or equal ends.
+void drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
              std::vector<double>& majorFeet);
 
 }  // namespace vexplot

@@ -29,15 +29,15 @@ double polylineLength(std::span<const PagePoint> points, bool closed) {
   return length;
 }
 
-int walkDashes(std::span<const PagePoint> points, bool closed, std::span<const double> pattern,
-               const DashStep& step) {
-  if (points.empty()) return 0;
-  int code = step(points[0], false);
+void walkDashes(std::span<const PagePoint> points, bool closed, std::span<const double> pattern,
+                const DashStep& step) {
+  if (points.empty()) return;
+  step(points[0], false);
   std::size_t element = 0;
   bool penDown = true;
   double used = 0.0;  // of the current element
   const std::size_t segments = closed ? points.size() : points.size() - 1;
-  for (std::size_t s = 0; s < segments && code == 0; ++s) {
+  for (std::size_t s = 0; s < segments; ++s) {
     const PagePoint a = points[s];
     const PagePoint b = points[(s + 1) % points.size()];
     const double length = distance(a, b);
@@ -46,20 +46,18 @@ int walkDashes(std::span<const PagePoint> points, bool closed, std::span<const d
     for (;;) {
       const double restOfElement = pattern[element] - used;
       if (length - position <= restOfElement) {
-        code = step(b, penDown);
+        step(b, penDown);
         used += length - position;
         break;
       }
       position += restOfElement;
       const double t = position / length;
-      code = step({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)}, penDown);
-      if (code != 0) break;
+      step({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)}, penDown);
       element = (element + 1) % pattern.size();
       penDown = !penDown;
       used = 0.0;
     }
   }
-  return code;
 }
 
 }  // namespace vexplot

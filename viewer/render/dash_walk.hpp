@@ -8,8 +8,8 @@
 namespace vexplot {
 
 // One step of a dashed line: go to the point with the pen down (draw) or up
-// (move). A result other than 0 stops the walk and is returned by it.
-using DashStep = std::function<int(PagePoint point, bool penDown)>;
+// (move).
+using DashStep = std::function<void(PagePoint point, bool penDown)>;
 
 // True for a dash pattern that walkDashes can run along a polyline: at least
 // two lengths, none negative, and periods long enough that a polyline of the
@@ -25,8 +25,8 @@ double polylineLength(std::span<const PagePoint> points, bool closed);
 // first point, then steps that alternate between drawn dashes and blank gaps.
 // The pattern runs on across the vertices; segments of zero length are
 // passed over; with an odd number of lengths dashes and gaps swap on every
-// pass through the pattern. Returns 0 or the first non-zero step result.
-int walkDashes(std::span<const PagePoint> points, bool closed, std::span<const double> pattern,
+// pass through the pattern.
+void walkDashes(std::span<const PagePoint> points, bool closed, std::span<const double> pattern,
                const DashStep& step);
 
 }  // namespace vexplot

@@ -6,7 +6,6 @@
 #include <span>
 #include <vector>
 
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/data_mapping.hpp"
 #include "viewer/render/outlines.hpp"
 
@@ -47,7 +46,7 @@ std::optional<PagePoint> placeOnPage(FrameState& frame, double x, double y, bool
   return mapDataPoint(frame, x, y);
 }
 
-int drawGridLines(DrawingLayer& layer) {
+void drawGridLines(DrawingLayer& layer) {
   FrameState& frame = layer.frame();
   const Rect& w = frame.windowBox;
   const std::span<const double> pattern = frame.textureLengths(frame.texture);
@@ -61,47 +60,43 @@ int drawGridLines(DrawingLayer& layer) {
     for (const double y : frame.tickPositions[kAxisY]) lines.push_back({{{w.x0, y}, {w.x1, y}}});
   }
   for (const std::array<PagePoint, 2>& line : lines) {
-    const int code = layer.texturedPolyline(line, false, pattern, frame.colour, frame.lineWidth);
-    if (code != kDone) return code;
+    layer.texturedPolyline(line, false, pattern, frame.colour, frame.lineWidth);
   }
-  return kDone;
 }
 
-int drawGridSymbols(DrawingLayer& layer, TextPainter& text) {
+void drawGridSymbols(DrawingLayer& layer, TextPainter& text) {
   FrameState& frame = layer.frame();
   const TextStyle style{frame.gridSymbolSize, kSimplex, 0.0, 0.0, 1.0, frame.colour};
   for (const double x : frame.tickPositions[kAxisX]) {
     for (const double y : frame.tickPositions[kAxisY]) {
-      if (drawSymbol(text, layer, frame.gridSymbol, {x, y}, style) < 0) return kOutOfMemory;
+      drawSymbol(text, layer, frame.gridSymbol, {x, y}, style);
     }
   }
-  return kDone;
 }
 
-int drawArrow(DrawingLayer& layer, const QueuedArrow& arrow) {
+void drawArrow(DrawingLayer& layer, const QueuedArrow& arrow) {
   FrameState& frame = layer.frame();
   const std::optional<PagePoint> from = placeOnPage(frame, arrow.from.x, arrow.from.y, arrow.from.isData);
   const std::optional<PagePoint> to = placeOnPage(frame, arrow.to.x, arrow.to.y, arrow.to.isData);
-  if (!from || !to) return kDone;
+  if (!from || !to) return;
   const double headLength = arrow.headLength < 0.0 ? frame.arrowSize : arrow.headLength;
   const double ratio = arrow.headWidthRatio < 0.0 ? frame.arrowFlare : arrow.headWidthRatio;
   const std::optional<ArrowStrokes> strokes =
       arrowStrokes(*from, *to, arrow.from.gap, arrow.to.gap, headLength, ratio);
-  if (!strokes) return kDone;
+  if (!strokes) return;
 
   const int colour = arrow.colour < 0 ? frame.colour : arrow.colour;
   const WindowBoxClip clip(layer, arrow.from.isData || arrow.to.isData);
-  return drawObject(layer, frame.lineWidth, [&] {
-    int code = layer.segment(strokes->shaftStart, strokes->shaftEnd, colour, frame.lineWidth);
-    if (code == kDone && strokes->head) code = layer.polyline(*strokes->head, true, colour, frame.lineWidth);
-    return code;
+  drawObject(layer, frame.lineWidth, [&] {
+    layer.segment(strokes->shaftStart, strokes->shaftEnd, colour, frame.lineWidth);
+    if (strokes->head) layer.polyline(*strokes->head, true, colour, frame.lineWidth);
   });
 }
 
-int drawFigure(DrawingLayer& layer, const QueuedFigure& figure) {
+void drawFigure(DrawingLayer& layer, const QueuedFigure& figure) {
   FrameState& frame = layer.frame();
   const std::optional<PagePoint> centre = placeOnPage(frame, figure.x, figure.y, figure.isData);
-  if (!centre) return kDone;
+  if (!centre) return;
   const int kind = std::clamp(figure.kind, static_cast<int>(kFigureBox), static_cast<int>(kFigureEllipse));
   const bool ownSize = figure.hasSize && figure.width != 0.0;
   const double width = ownSize ? figure.width : frame.boxSize[static_cast<std::size_t>(kind)][0];
@@ -110,9 +105,8 @@ int drawFigure(DrawingLayer& layer, const QueuedFigure& figure) {
 
   const int colour = figure.colour < 0 ? frame.colour : figure.colour;
   const WindowBoxClip clip(layer, figure.isData);
-  return drawObject(layer, frame.lineWidth, [&] {
-    return layer.texturedPolyline(outline, true, frame.textureLengths(frame.texture), colour,
-                                  frame.lineWidth);
+  drawObject(layer, frame.lineWidth, [&] {
+    layer.texturedPolyline(outline, true, frame.textureLengths(frame.texture), colour, frame.lineWidth);
   });
 }
 
@@ -127,42 +121,42 @@ bool hasPendingDecorations(const FrameState& frame) {
                      [&](const QueuedFigure& f) { return figureReady(frame, f); });
 }
 
-int drawPendingGrid(DrawingLayer& layer, TextPainter& text) {
+void drawPendingGrid(DrawingLayer& layer, TextPainter& text) {
   FrameState& frame = layer.frame();
-  if (!gridReady(frame)) return kDone;
+  if (!gridReady(frame)) return;
   frame.gridOn = false;
   const WindowBoxClip clip(layer, true);
-  return drawObject(layer, frame.lineWidth, [&] {
-    return frame.gridMode == kGridSymbol ? drawGridSymbols(layer, text) : drawGridLines(layer);
+  drawObject(layer, frame.lineWidth, [&] {
+    if (frame.gridMode == kGridSymbol) {
+      drawGridSymbols(layer, text);
+    } else {
+      drawGridLines(layer);
+    }
   });
 }
 
-int drawPendingArrows(DrawingLayer& layer) {
+void drawPendingArrows(DrawingLayer& layer) {
   FrameState& frame = layer.frame();
   for (QueuedArrow& arrow : frame.arrows) {
     if (!arrowReady(frame, arrow)) continue;
     arrow.drawn = true;
-    const int code = drawArrow(layer, arrow);
-    if (code != kDone) return code;
+    drawArrow(layer, arrow);
   }
-  return kDone;
 }
 
-int drawPendingFigures(DrawingLayer& layer) {
+void drawPendingFigures(DrawingLayer& layer) {
   FrameState& frame = layer.frame();
   for (QueuedFigure& figure : frame.figures) {
     if (!figureReady(frame, figure)) continue;
     figure.drawn = true;
-    const int code = drawFigure(layer, figure);
-    if (code != kDone) return code;
+    drawFigure(layer, figure);
   }
-  return kDone;
 }
 
 void recordCoordinateRegion(FrameState& frame) {
   if (!limitsComplete(frame)) return;
   const CoordinateRegion region{frame.windowBox, frame.limits, frame.logScale};
-  std::vector<CoordinateRegion>& regions = frame.coordinateRegions;
+  std::vector<CoordinateRegion>& regions = frame.drawing().coordinateRegions;
   if (std::find(regions.begin(), regions.end(), region) != regions.end()) return;
   if (regions.size() == regions.capacity()) regions.reserve(regions.size() + kRegionBlock);
   regions.push_back(region);

@@ -17,15 +17,15 @@ bool hasPendingDecorations(const FrameState& frame);
 // Lines through the stored major tick positions across the window box (or,
 // in the symbol mode, the grid symbol at every pair of them), in the frame's
 // texture, colour and line width, as one object.
-int drawPendingGrid(DrawingLayer& layer, TextPainter& text);
+void drawPendingGrid(DrawingLayer& layer, TextPainter& text);
 
 // Each arrow as its shaft and head, as one object; an arrow whose ends cannot
 // be placed is dropped.
-int drawPendingArrows(DrawingLayer& layer);
+void drawPendingArrows(DrawingLayer& layer);
 
 // Each figure's closed outline in the frame's texture, as one object; a
 // figure whose centre cannot be placed is dropped.
-int drawPendingFigures(DrawingLayer& layer);
+void drawPendingFigures(DrawingLayer& layer);
 
 // Once both axes have limits, records the frame's window box, limits and
 // scales as a coordinate region unless the same one is recorded already.

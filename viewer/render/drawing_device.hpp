@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "viewer/language/frame_drawing.hpp"
+
 namespace vexplot {
 
 // A pixel of a drawing area: origin at the upper left corner, y downwards.
@@ -48,9 +50,8 @@ class WindowHost {
   virtual DrawingDevice* openWindow(int width, int height, std::string_view title,
                                     int backgroundColour) = 0;
 
-  // The frame of the last opened window is complete; returns 0 or the
-  // window layer's error code.
-  virtual int finishWindow() = 0;
+  // The frame of the last opened window is complete.
+  virtual WindowOutcome finishWindow() = 0;
 };
 
 }  // namespace vexplot

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "viewer/language/frame_state.hpp"
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/drawing_device.hpp"
 #include "viewer/render/page_point.hpp"
 
@@ -19,39 +18,48 @@ struct Pen {
 };
 
 // Every line the viewer draws goes through this layer: it clips the segment
-// to the frame's clip rectangle, draws it on the device of the frame's plot
-// window and records it in the frame's display list. Points are in page
-// coordinates; colours are palette indices; widths are line widths (0 for
-// the thinnest pen). The drawing calls return kDone, or kOutOfMemory when the
-// display list could not grow.
+// to the current view (or to the secondary clip rectangle while that is
+// set), draws it on the device under the view's mapping and records it in a
+// display list. Points are in page coordinates; colours are palette indices;
+// widths are line widths (0 for the thinnest pen). A display list that
+// cannot grow throws std::bad_alloc.
 class DrawingLayer {
  public:
-  // Without recording (a replay) nothing is added to the display list.
-  DrawingLayer(FrameState& frame, DrawingDevice& device, Pen& pen, bool recording = true)
-      : frame_(frame), device_(device), pen_(pen), recording_(recording) {}
+  // The layer of a frame being drawn: its whole page on its plot window's
+  // device, recorded in its display list.
+  DrawingLayer(FrameState& frame, DrawingDevice& device, Pen& pen)
+      : frame_(&frame), view_(frame.view), device_(device), pen_(pen), recording_(&frame.drawing().displayList) {}
+  // A layer of no frame: the view on the device, recorded in recording
+  // unless that is nullptr.
+  DrawingLayer(const ViewState& view, DrawingDevice& device, Pen& pen, DisplayList* recording)
+      : view_(view), device_(device), pen_(pen), recording_(recording) {}
 
-  FrameState& frame() const { return frame_; }
+  // The frame being drawn; only for layers of a frame.
+  FrameState& frame() const { return *frame_; }
+  const ViewState& view() const { return view_; }
 
   void moveTo(PagePoint point) { pen_.last = point; }
-  int drawTo(PagePoint point, int colour, float width);
-  int segment(PagePoint from, PagePoint to, int colour, float width);
+  void drawTo(PagePoint point, int colour, float width);
+  void segment(PagePoint from, PagePoint to, int colour, float width);
   // A move to the first point and lines to the others, back to the first one
   // when closed.
-  int polyline(std::span<const PagePoint> points, bool closed, int colour, float width);
+  void polyline(std::span<const PagePoint> points, bool closed, int colour, float width);
   // The polyline dashed by the pattern's lengths; a pattern of fewer than two
   // lengths (or one that cannot be walked) draws it solid.
-  int texturedPolyline(std::span<const PagePoint> points, bool closed,
-                       std::span<const double> pattern, int colour, float width);
+  void texturedPolyline(std::span<const PagePoint> points, bool closed,
+                        std::span<const double> pattern, int colour, float width);
 
   // Bracket one object (curve, axis side, string, arrow) in the display list.
-  int beginObject(float width) { return record(kBeginObject, {}, 0, width); }
-  int endObject(float width) { return record(kEndObject, {}, 0, width); }
+  void beginObject(float width) { record(kBeginObject, {}, 0, width); }
+  void endObject(float width) { record(kEndObject, {}, 0, width); }
 
   // While set, the secondary clip rectangle (the window box for data) takes
   // the place of the primary one. A rectangle with x0 >= x1 or y0 >= y1
   // changes nothing.
   void setSecondaryClip(const Rect& rectangle);
-  void clearSecondaryClip() { frame_.secondaryClipOn = false; }
+  void clearSecondaryClip() { secondaryClipOn_ = false; }
+  bool secondaryClipOn() const { return secondaryClipOn_; }
+  const Rect& secondaryClip() const { return secondaryClip_; }
 
   // Device operations that are not recorded: a filled rectangle between two
   // corners given in any order, and the whole area in the background colour.
@@ -59,12 +67,15 @@ class DrawingLayer {
   void clearWindow() { device_.clear(); }
 
  private:
-  int record(DisplayKind kind, PagePoint point, int colour, float width);
+  void record(DisplayKind kind, PagePoint point, int colour, float width);
 
-  FrameState& frame_;
+  FrameState* frame_ = nullptr;
+  const ViewState& view_;
   DrawingDevice& device_;
   Pen& pen_;
-  bool recording_;
+  DisplayList* recording_;
+  Rect secondaryClip_;
+  bool secondaryClipOn_ = false;
 };
 
 // Keeps the secondary clip on the frame's window box while data are drawn.
@@ -84,18 +95,17 @@ class WindowBoxClip {
   bool on_;
 };
 
-// Draws one object: body() between its begin and end records. Returns the
-// first code other than kDone.
+// Draws one object: body() between its begin and end records.
 template <class Body>
-int drawObject(DrawingLayer& layer, float width, Body&& body) {
-  int code = layer.beginObject(width);
-  if (code == kDone) code = body();
-  return code == kDone ? layer.endObject(width) : code;
+void drawObject(DrawingLayer& layer, float width, Body&& body) {
+  layer.beginObject(width);
+  body();
+  layer.endObject(width);
 }
 
-// Draws the frame's display list again on the device, without recording, in
-// the frame's current view: the view is the clip rectangle and the device
-// mapping fills the device with it.
-void replay(FrameState& frame, DrawingDevice& device);
+// Draws a display list again on the device, without recording, in the
+// current view: the view is the clip rectangle and the device mapping fills
+// the device with it.
+void replay(const DisplayList& list, const ViewState& view, DrawingDevice& device);
 
 }  // namespace vexplot

@@ -1,6 +1,5 @@
 #include "viewer/render/frame_renderer.hpp"
 
-#include <new>
 #include <string>
 
 #include "viewer/language/number_syntax.hpp"
@@ -15,47 +14,32 @@ namespace vexplot {
 
 namespace {
 
-// Runs a drawing step; a container that cannot grow ends it with
-// kOutOfMemory.
-template <class Step>
-int guarded(Step step) {
-  try {
-    return step();
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemory;
-  }
-}
-
 bool hasPoints(const FrameState& frame) { return frame.pointSet && frame.pointSet->count() > 0; }
 
 }  // namespace
 
-int FrameRenderer::ensureWindow(FrameState& frame) {
-  if (frame.windowOpen) return deviceFrame_ == &frame ? kDone : kWindowNotOpened;
+WindowOutcome FrameRenderer::ensureWindow(FrameState& frame) {
+  if (frame.windowOpen) return deviceFrame_ == &frame ? WindowOutcome::kReady : WindowOutcome::kFailed;
   const AreaSize area = fitPageIntoArea(frame.pageBox, frame.pixelWidth, frame.pixelHeight);
   DrawingDevice* device = windows_.openWindow(truncateToInt(area.width), truncateToInt(area.height),
                                               frame.title, frame.backgroundColour);
-  if (device == nullptr) return kWindowNotOpened;
+  if (device == nullptr) return WindowOutcome::kFailed;
   device_ = device;
   deviceFrame_ = &frame;
   frame.windowOpen = true;
   frame.setScreenSize(device->width(), device->height());
   pen_.hasVisibleEnd = false;
-  return kDone;
+  return WindowOutcome::kReady;
 }
 
 template <class Draw>
 int FrameRenderer::plotData(FrameState& frame, Draw draw) {
-  int code = ensureWindow(frame);
-  if (code != kDone) return code;
-  code = guarded([&] {
-    automaticLimits(frame);
-    if (!hasPoints(frame)) return kDone;
-    DrawingLayer layer = layerFor(frame);
-    const int drawn = draw(layer);
-    return drawn != kDone ? drawn : drawPendingAxes(frame);
-  });
-  return code;
+  if (ensureWindow(frame) != WindowOutcome::kReady) return kRejected;
+  automaticLimits(frame);
+  if (!hasPoints(frame)) return kDone;
+  DrawingLayer layer = layerFor(frame);
+  const int drawn = draw(layer);
+  return drawn != kDone ? drawn : drawPendingAxes(frame);
 }
 
 int FrameRenderer::plotSymbols(FrameState& frame, PointRange range, bool dataCoordinates,
@@ -82,42 +66,33 @@ int FrameRenderer::drawPendingAxes(FrameState& frame) {
   for (int side = kLeft; side <= kTop; ++side) {
     const int axis = side == kLeft || side == kRight ? kAxisY : kAxisX;
     if (!frame.axisOn[side] || frame.axisDrawn[side] || !frame.limitsSet[axis]) continue;
-    int code = ensureWindow(frame);
-    if (code != kDone) return code;
-    code = guarded([&] {
-      DrawingLayer layer = layerFor(frame);
-      const AxisSpec sideSpec = sideAxis(frame, side);
-      return drawObject(layer, 0.0f, [&] {
-        return drawAxis(layer, text_, sideSpec, frame.tickPositions[axis]);
-      });
-    });
-    if (code != kDone) return code;
+    if (ensureWindow(frame) != WindowOutcome::kReady) return kRejected;
+    DrawingLayer layer = layerFor(frame);
+    const AxisSpec sideSpec = sideAxis(frame, side);
+    drawObject(layer, 0.0f, [&] { drawAxis(layer, text_, sideSpec, frame.tickPositions[axis]); });
     frame.axisDrawn[side] = true;
   }
   return drawPendingDecorations(frame);
 }
 
 int FrameRenderer::drawPendingDecorations(FrameState& frame) {
-  return guarded([&] {
-    const int code = hasPendingDecorations(frame) ? drawDecorations(frame) : kDone;
-    recordCoordinateRegion(frame);
-    return code;
-  });
-}
-
-int FrameRenderer::drawDecorations(FrameState& frame) {
-  int code = ensureWindow(frame);
-  if (code != kDone) return code;
-  DrawingLayer layer = layerFor(frame);
-  code = drawPendingGrid(layer, text_);
-  if (code == kDone) code = text_.drawPendingTitles(layer);
-  if (code == kDone) code = drawPendingArrows(layer);
-  if (code == kDone) code = drawPendingFigures(layer);
+  const int code = hasPendingDecorations(frame) ? drawDecorations(frame) : kDone;
+  recordCoordinateRegion(frame);
   return code;
 }
 
-int FrameRenderer::finishFrame(FrameState& frame) {
-  return frame.windowOpen && deviceFrame_ == &frame ? windows_.finishWindow() : kDone;
+int FrameRenderer::drawDecorations(FrameState& frame) {
+  if (ensureWindow(frame) != WindowOutcome::kReady) return kRejected;
+  DrawingLayer layer = layerFor(frame);
+  drawPendingGrid(layer, text_);
+  text_.drawPendingTitles(layer);
+  drawPendingArrows(layer);
+  drawPendingFigures(layer);
+  return kDone;
+}
+
+WindowOutcome FrameRenderer::finishFrame(FrameState& frame) {
+  return frame.windowOpen && deviceFrame_ == &frame ? windows_.finishWindow() : WindowOutcome::kReady;
 }
 
 }  // namespace vexplot

@@ -8,9 +8,6 @@
 
 namespace vexplot {
 
-// The code of a drawing operation whose plot window could not be opened.
-inline constexpr int kWindowNotOpened = 1;
-
 // The drawing side of the interpreter's frames: opens each frame's plot
 // window at its first drawing, draws its points, axes and pending items
 // through the drawing layer, and hands finished frames to the window side.
@@ -28,14 +25,13 @@ class FrameRenderer final : public FrameDrawing {
   // In the order grid, titles, arrows, figures; then the coordinate region
   // of the frame's data is recorded.
   int drawPendingDecorations(FrameState& frame) override;
-  int finishFrame(FrameState& frame) override;
+  WindowOutcome finishFrame(FrameState& frame) override;
 
   // Opens the frame's plot window unless it is open: the requested size of
   // the frame is shrunk so that the page fits it with one scale, the device
   // box becomes the size the window got, and the page fills it. A new window
-  // starts a new display list, whose first record is a Move. Returns kDone or
-  // kWindowNotOpened.
-  int ensureWindow(FrameState& frame);
+  // starts a new display list, whose first record is a Move.
+  WindowOutcome ensureWindow(FrameState& frame);
 
  private:
   // The steps of a data plot: the window, the limits from the data, the

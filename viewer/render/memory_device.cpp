@@ -26,9 +26,9 @@ DrawingDevice* MemoryWindowHost::openWindow(int width, int height, std::string_v
   return windows_.back().device.get();
 }
 
-int MemoryWindowHost::finishWindow() {
+WindowOutcome MemoryWindowHost::finishWindow() {
   if (!windows_.empty()) windows_.back().finished = true;
-  return 0;
+  return WindowOutcome::kReady;
 }
 
 }  // namespace vexplot

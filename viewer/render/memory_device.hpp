@@ -69,7 +69,7 @@ class MemoryWindowHost final : public WindowHost {
 
   DrawingDevice* openWindow(int width, int height, std::string_view title,
                             int backgroundColour) override;
-  int finishWindow() override;
+  WindowOutcome finishWindow() override;
 
   // With refuse set, every further window fails to open.
   void refuseWindows(bool refuse) { refuse_ = refuse; }

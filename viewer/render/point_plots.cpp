@@ -84,14 +84,14 @@ int drawSymbols(DrawingLayer& layer, TextPainter& text, MessageSink& messages, P
 
   const TextStyle style{frame.symbolSize, frame.font, 0.0, 0.0, 1.0, colourOrFrame(frame, colour)};
   const WindowBoxClip clip(layer, dataCoordinates);
-  return drawObject(layer, 0.0f, [&] {
+  drawObject(layer, 0.0f, [&] {
     for (const PlacedPoint& point : placed) {
       const SymbolCode& own = frame.pointSet->symbols[point.row];
       const SymbolCode& symbol = own[0] == '\0' && own[1] == '\0' ? frame.symbol : own;
-      if (drawSymbol(text, layer, symbol, point.page, style) < 0) return kOutOfMemory;
+      drawSymbol(text, layer, symbol, point.page, style);
     }
-    return kDone;
   });
+  return kDone;
 }
 
 int drawCurve(DrawingLayer& layer, MessageSink& messages, PointRange range, int texture,
@@ -107,10 +107,11 @@ int drawCurve(DrawingLayer& layer, MessageSink& messages, PointRange range, int 
   if (curve.empty()) return kDone;
 
   const WindowBoxClip clip(layer, dataCoordinates);
-  return drawObject(layer, frame.lineWidth, [&] {
-    return layer.texturedPolyline(curve, false, patternOf(frame, texture),
-                                  colourOrFrame(frame, colour), frame.lineWidth);
+  drawObject(layer, frame.lineWidth, [&] {
+    layer.texturedPolyline(curve, false, patternOf(frame, texture), colourOrFrame(frame, colour),
+                           frame.lineWidth);
   });
+  return kDone;
 }
 
 int drawHistogram(DrawingLayer& layer, PointRange range, int texture, int colour) {
@@ -136,10 +137,11 @@ int drawHistogram(DrawingLayer& layer, PointRange range, int texture, int colour
   if (outline.empty()) return kDone;
 
   const WindowBoxClip clip(layer, true);
-  return drawObject(layer, frame.lineWidth, [&] {
-    return layer.texturedPolyline(outline, false, patternOf(frame, texture),
-                                  colourOrFrame(frame, colour), frame.lineWidth);
+  drawObject(layer, frame.lineWidth, [&] {
+    layer.texturedPolyline(outline, false, patternOf(frame, texture), colourOrFrame(frame, colour),
+                           frame.lineWidth);
   });
+  return kDone;
 }
 
 }  // namespace vexplot

@@ -12,7 +12,7 @@
 // page coordinates the values are page positions. A colour of kFrameColour
 // and a texture outside 0..4 take the frame's own. Each returns kDone (also
 // when no point could be placed), kSyntaxError when the order has no X or no
-// Y column, or kOutOfMemory.
+// Y column.
 namespace vexplot {
 
 // The symbol of each point (its own, else the frame's) as a one-glyph string

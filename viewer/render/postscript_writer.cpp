@@ -106,7 +106,7 @@ class PostScriptStream {
 
 // The part of the paper the picture may cover, in file units: the paper
 // less its margins, its long side across in landscape orientation.
-Rect drawingBox(const FrameState& frame) {
+Rect drawingBox(const FramePicture& frame) {
   const PostScriptPage& paper = frame.postScript;
   const double across = frame.landscape ? paper.paperHeight : paper.paperWidth;
   const double up = frame.landscape ? paper.paperWidth : paper.paperHeight;
@@ -129,7 +129,7 @@ DevicePoint toPaper(const PlaneMapping& mapping, PagePoint point) {
   return toDevicePixel(mapping, point);
 }
 
-void writeHeader(PostScriptStream& out, const FrameState& frame, const Rect& view,
+void writeHeader(PostScriptStream& out, const FramePicture& frame, const Rect& view,
                  const PlaneMapping& mapping, const PostScriptOrigin& origin) {
   const double unit = frame.postScript.unitInPoints;
   const DevicePoint lowerLeft = toPaper(mapping, {view.x0, view.y0});
@@ -249,8 +249,8 @@ class PathWriter {
 
 }  // namespace
 
-PlaneMapping paperMapping(const FrameState& frame, int view) {
-  return mapViewToPaper(frame.views[static_cast<std::size_t>(view)], drawingBox(frame));
+PlaneMapping paperMapping(const FramePicture& frame, const Rect& view) {
+  return mapViewToPaper(view, drawingBox(frame));
 }
 
 std::string postScriptTimeStamp(const std::tm& localTime) {
@@ -268,22 +268,25 @@ std::string currentPostScriptTimeStamp() {
   return postScriptTimeStamp(local);
 }
 
-PostScriptStatus writePostScript(const FrameState& frame, int view, const std::filesystem::path& path,
-                                 double lineWidth, const PostScriptOrigin& origin) {
-  if (view < 0 || view >= std::min(frame.viewCount, kMaxViews)) return kPostScriptNoSuchView;
+PostScriptStatus writePostScript(const FramePicture& frame, const Rect& view, const std::filesystem::path& path,
+                                 double lineWidth, const PostScriptOrigin& origin,
+                                 const DisplayList* overlay) {
+  if (!(view.x0 < view.x1 && view.y0 < view.y1)) return kPostScriptNoSuchView;
   common::ReplacementFile file(path);
   if (file.stream() == nullptr) return kPostScriptOpenFailed;
 
   PostScriptStream out(file.stream());
-  const Rect& viewBox = frame.views[static_cast<std::size_t>(view)];
+  const Rect& viewBox = view;
   const PlaneMapping mapping = paperMapping(frame, view);
   const double unit = frame.postScript.unitInPoints;
   writeHeader(out, frame, viewBox, mapping, origin);
   writePageSetup(out, unit, lineWidth);
   PathWriter paths(out, viewBox, mapping, lineWidth / unit);
-  frame.displayList.forEach([&](const DisplayRecord& record) {
+  const auto write = [&](const DisplayRecord& record) {
     if (out.ok()) paths.write(record);
-  });
+  };
+  frame.displayList.forEach(write);
+  if (overlay != nullptr) overlay->forEach(write);
   writeTrailer(out);
   return out.ok() && file.commit() ? kPostScriptWritten : kPostScriptWriteFailed;
 }

@@ -1,9 +1,7 @@
 #include "viewer/render/stroke_text.hpp"
 
-#include <new>
 #include <vector>
 
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/stroke_font.hpp"
 #include "viewer/render/title_placement.hpp"
 
@@ -14,17 +12,15 @@ namespace {
 // Text is drawn with the thinnest pen.
 constexpr float kTextWidth = 0.0f;
 
-int drawPoints(DrawingLayer& layer, const std::vector<StrokePoint>& points, int colour) {
-  return drawObject(layer, kTextWidth, [&] {
+void drawPoints(DrawingLayer& layer, const std::vector<StrokePoint>& points, int colour) {
+  drawObject(layer, kTextWidth, [&] {
     for (const StrokePoint& point : points) {
-      if (!point.draw) {
+      if (point.draw) {
+        layer.drawTo({point.x, point.y}, colour, kTextWidth);
+      } else {
         layer.moveTo({point.x, point.y});
-        continue;
       }
-      const int code = layer.drawTo({point.x, point.y}, colour, kTextWidth);
-      if (code != kDone) return code;
     }
-    return kDone;
   });
 }
 
@@ -34,21 +30,16 @@ int drawStrokeText(DrawingLayer& layer, std::string_view text, std::string_view 
                    PagePoint& position, const TextStyle& style, TextPlacement* placement) {
   const StrokeFont& font = strokeFont(style.font);
   const TextMeasure measure = measureText(font, text, caseLine);
-  std::vector<StrokePoint> points;
-  try {
-    points.resize(static_cast<std::size_t>(measure.pointCount));
-  } catch (const std::bad_alloc&) {
-    return -1;
-  }
+  std::vector<StrokePoint> points(static_cast<std::size_t>(measure.pointCount));
   collectStrokes(font, text, caseLine, points);
   const TextPlacement placed = placeStrokes(points, measure, text.size(), style, position);
-  if (!points.empty() && drawPoints(layer, points, style.colour) != kDone) return -1;
+  if (!points.empty()) drawPoints(layer, points, style.colour);
   position = placed.end;
   if (placement != nullptr) *placement = placed;
   return measure.pointCount;
 }
 
-int StrokeTextPainter::drawPendingTitles(DrawingLayer& layer) {
+void StrokeTextPainter::drawPendingTitles(DrawingLayer& layer) {
   FrameState& frame = layer.frame();
   for (TitleText& title : frame.titles) {
     if (title.drawn) continue;
@@ -60,13 +51,10 @@ int StrokeTextPainter::drawPendingTitles(DrawingLayer& layer) {
                           anchor.angle, frame.labelAspect, frame.colour};
     PagePoint position = anchor.anchor;
     TextPlacement placed;
-    if (drawStrokeText(layer, title.text, title.caseLine, position, style, &placed) < 0) {
-      return kOutOfMemory;
-    }
+    drawStrokeText(layer, title.text, title.caseLine, position, style, &placed);
     frame.lastTitle = {true, placed.start.x, placed.start.y, placed.size * frame.labelAspect,
                        placed.angle};
   }
-  return kDone;
 }
 
 }  // namespace vexplot

@@ -13,7 +13,7 @@ namespace vexplot {
 // layer as one object of thin lines in the style's colour. The position moves
 // to the string's end; placement, when given, receives where the string
 // stands. Returns the number of stroke points (0 for a string without any,
-// which draws nothing), or -1 when memory ran out (nothing more is drawn).
+// which draws nothing).
 int drawStrokeText(DrawingLayer& layer, std::string_view text, std::string_view caseLine,
                    PagePoint& position, const TextStyle& style,
                    TextPlacement* placement = nullptr);
@@ -30,7 +30,7 @@ class StrokeTextPainter final : public TextPainter {
   // frame's font, colour and label aspect of the moment, and becomes the
   // frame's last title; a title that can never be placed is dropped, one
   // whose data coordinates lack limits stays pending.
-  int drawPendingTitles(DrawingLayer& layer) override;
+  void drawPendingTitles(DrawingLayer& layer) override;
 };
 
 }  // namespace vexplot

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "viewer/language/language_tables.hpp"
-#include "viewer/language/result_codes.hpp"
 #include "viewer/render/device_coordinates.hpp"
 #include "viewer/render/stroke_font.hpp"
 
@@ -93,54 +92,48 @@ std::vector<TableBlock> layoutBlocks(const StrokeFont& font) {
   return blocks;
 }
 
-int drawRulings(DrawingLayer& layer, const TableBlock& block) {
+void drawRulings(DrawingLayer& layer, const TableBlock& block) {
   const double left = kMargin;
   const double right = kMargin + block.cellWidth * static_cast<double>(block.columns.size() + 1);
   const double bottom = block.top - block.cellHeight * static_cast<double>(block.rows.size());
   for (std::size_t row = 0; row <= block.rows.size(); ++row) {
     const double y = block.top - block.cellHeight * static_cast<double>(row);
-    const int code = layer.segment({left, y}, {right, y}, kRulingColour, kRulingWidth);
-    if (code != kDone) return code;
+    layer.segment({left, y}, {right, y}, kRulingColour, kRulingWidth);
   }
   for (std::size_t column = 0; column <= block.columns.size() + 1; ++column) {
     const double x = left + block.cellWidth * static_cast<double>(column);
-    const int code = layer.segment({x, block.top}, {x, bottom}, kRulingColour, kRulingWidth);
-    if (code != kDone) return code;
+    layer.segment({x, block.top}, {x, bottom}, kRulingColour, kRulingWidth);
   }
-  return kDone;
 }
 
 // Draws the glyph of the pair, if the font has it, centred on the point.
-int drawCell(DrawingLayer& layer, TextPainter& text, const StrokeFont& font, int fontIndex,
-             char character, char caseLetter, PagePoint centre, double size) {
+void drawCell(DrawingLayer& layer, TextPainter& text, const StrokeFont& font, int fontIndex,
+              char character, char caseLetter, PagePoint centre, double size) {
   const int glyph = font.findGlyph(character, caseLetter);
-  if (font.character(glyph) != character || font.caseLetter(glyph) != caseLetter) return kDone;
+  if (font.character(glyph) != character || font.caseLetter(glyph) != caseLetter) return;
   // The ink of a glyph is centred half its width adjustment off the point.
   const double shift = 0.5 * font.header(glyph).widthAdjustment * size / font.heightUnit();
   PagePoint position{centre.x - shift, centre.y};
   const TextStyle style{size, fontIndex, 0.0, 0.0, 1.0, 0};
-  const int drawn = text.drawText(layer, std::string_view(&character, 1),
-                                  std::string_view(&caseLetter, 1), position, style);
-  return drawn < 0 ? kOutOfMemory : kDone;
+  text.drawText(layer, std::string_view(&character, 1), std::string_view(&caseLetter, 1), position,
+                style);
 }
 
-int drawBlock(DrawingLayer& layer, TextPainter& text, int fontIndex, const TableBlock& block) {
+void drawBlock(DrawingLayer& layer, TextPainter& text, int fontIndex, const TableBlock& block) {
   const StrokeFont& font = strokeFont(fontIndex);
   const double size = kGlyphShare * std::min(block.cellWidth, block.cellHeight);
   const auto centre = [&](std::size_t column, std::size_t row) {
     return PagePoint{kMargin + block.cellWidth * (static_cast<double>(column) + 0.5),
                      block.top - block.cellHeight * (static_cast<double>(row) + 0.5)};
   };
-  int code = kDone;
-  for (std::size_t row = 0; row < block.rows.size() && code == kDone; ++row) {
+  for (std::size_t row = 0; row < block.rows.size(); ++row) {
     const char caseLetter = block.rows[row];
-    code = drawCell(layer, text, font, fontIndex, caseLetter, ' ', centre(0, row), size);
-    for (std::size_t column = 0; column < block.columns.size() && code == kDone; ++column) {
-      code = drawCell(layer, text, font, fontIndex, block.columns[column], caseLetter,
-                      centre(column + 1, row), size);
+    drawCell(layer, text, font, fontIndex, caseLetter, ' ', centre(0, row), size);
+    for (std::size_t column = 0; column < block.columns.size(); ++column) {
+      drawCell(layer, text, font, fontIndex, block.columns[column], caseLetter, centre(column + 1, row),
+               size);
     }
   }
-  return code;
 }
 
 }  // namespace
@@ -157,19 +150,12 @@ std::unique_ptr<FrameState> makeFontTableFrame(int font, double screenWidth, dou
   return frame;
 }
 
-int drawFontTable(DrawingLayer& layer, TextPainter& text, int font) {
+void drawFontTable(DrawingLayer& layer, TextPainter& text, int font) {
   const std::vector<TableBlock> blocks = layoutBlocks(strokeFont(font));
-  int code = drawObject(layer, kRulingWidth, [&] {
-    for (const TableBlock& block : blocks) {
-      const int drawn = drawRulings(layer, block);
-      if (drawn != kDone) return drawn;
-    }
-    return kDone;
+  drawObject(layer, kRulingWidth, [&] {
+    for (const TableBlock& block : blocks) drawRulings(layer, block);
   });
-  for (const TableBlock& block : blocks) {
-    if (code == kDone) code = drawBlock(layer, text, font, block);
-  }
-  return code;
+  for (const TableBlock& block : blocks) drawBlock(layer, text, font, block);
 }
 
 std::unique_ptr<FrameState> makeColourTableFrame() {
@@ -179,7 +165,7 @@ std::unique_ptr<FrameState> makeColourTableFrame() {
   return frame;
 }
 
-int drawColourTable(DrawingLayer& layer, TextPainter& text) {
+void drawColourTable(DrawingLayer& layer, TextPainter& text) {
   const FrameState& frame = layer.frame();
   const double left = 0.5 * (kPageWidth - 4.0 * kColourCellWidth);
   const double top = kPageHeight - 0.5 * (kPageHeight - 4.0 * kColourCellHeight);
@@ -190,12 +176,11 @@ int drawColourTable(DrawingLayer& layer, TextPainter& text) {
     const double y0 = y1 - kColourCellHeight;
     const PagePoint corner{x0 + 0.1 * kColourCellWidth, y0 + 0.3 * kColourCellHeight};
     const PagePoint opposite{x0 + 0.9 * kColourCellWidth, y1 - 0.1 * kColourCellHeight};
-    layer.fillRect(toDevicePixel(frame.deviceMapping, corner),
-                   toDevicePixel(frame.deviceMapping, opposite), colour, kSolidFill);
+    layer.fillRect(toDevicePixel(frame.view.deviceMapping(), corner),
+                   toDevicePixel(frame.view.deviceMapping(), opposite), colour, kSolidFill);
     PagePoint position{x0 + 0.5 * kColourCellWidth, y0 + 0.15 * kColourCellHeight};
-    if (text.drawText(layer, kColourNames[colour], {}, position, label) < 0) return kOutOfMemory;
+    text.drawText(layer, kColourNames[colour], {}, position, label);
   }
-  return kDone;
 }
 
 }  // namespace vexplot

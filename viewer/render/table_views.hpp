@@ -22,8 +22,8 @@ std::unique_ptr<FrameState> makeFontTableFrame(int font, double screenWidth, dou
 // the case letters "$", "D", "U" and "V" get none), headed by that letter.
 // Each glyph is centred in its cell at 0.8 of
 // the smaller cell dimension; the rulings are drawn in colour 4 (RED) at
-// width 1.0. Returns kDone or kOutOfMemory.
-int drawFontTable(DrawingLayer& layer, TextPainter& text, int font);
+// width 1.0.
+void drawFontTable(DrawingLayer& layer, TextPainter& text, int font);
 
 // The frame of the colour table: numbered 10, titled "Color Table", asking
 // for 400 by 350 pixels, on a 13 by 10 page without axes.
@@ -32,7 +32,7 @@ std::unique_ptr<FrameState> makeColourTableFrame();
 // Draws the 16 palette colours as filled patches in a 4 by 4 grid of cells
 // 13 x 2/9 wide and 10 x 2/9 high (on the screen only: fills are not
 // recorded), each with its colour name below it in DUPLEX, centred, at one
-// eighth of the cell height, in colour 0. Returns kDone or kOutOfMemory.
-int drawColourTable(DrawingLayer& layer, TextPainter& text);
+// eighth of the cell height, in colour 0.
+void drawColourTable(DrawingLayer& layer, TextPainter& text);
 
 }  // namespace vexplot

@@ -29,13 +29,12 @@ class TextPainter {
 
   // Draws the text with its case line at the position and moves the
   // position to the string's end. Returns the number of stroke points, 0
-  // when the string produced none, -1 when memory ran out.
+  // when the string produced none.
   virtual int drawText(DrawingLayer& layer, std::string_view text, std::string_view caseLine,
                        PagePoint& position, const TextStyle& style) = 0;
 
-  // Draws the titles of the layer's frame that are still pending; kDone or
-  // kOutOfMemory.
-  virtual int drawPendingTitles(DrawingLayer& layer) = 0;
+  // Draws the titles of the layer's frame that are still pending.
+  virtual void drawPendingTitles(DrawingLayer& layer) = 0;
 };
 
 // A text side without fonts: it draws nothing and leaves titles pending.
@@ -45,7 +44,7 @@ class BlankTextPainter final : public TextPainter {
                const TextStyle&) override {
     return 0;
   }
-  int drawPendingTitles(DrawingLayer&) override { return 0; }
+  void drawPendingTitles(DrawingLayer&) override {}
 };
 
 // Draws a symbol code, its glyph character over its case letter, as a

@@ -45,7 +45,7 @@ class DisplayListPictures final : public PictureWriter {
     return writeFramePictures(directory, input.inputBaseName, frames, ".list", err,
                               [](const FrameState& frame, const std::filesystem::path& path) {
                                 std::ostringstream text;
-                                writeDisplayList(text, frame.displayList);
+                                writeDisplayList(text, frame.picture().displayList);
                                 return common::replaceFileWith(path, text.view());
                               });
   }
@@ -67,7 +67,7 @@ class EpsPictures final : public PictureWriter {
                             currentPostScriptTimeStamp()};
     return writeFramePictures(directory, input.inputBaseName, frames, ".eps", err,
                               [&](const FrameState& frame, const std::filesystem::path& path) {
-                                if (writePostScript(frame, 0, path, settings.postscriptLineWidth,
+                                if (writePostScript(frame.picture(), frame.pageBox, path, settings.postscriptLineWidth,
                                                     origin) != kPostScriptWritten) {
                                   return false;
                                 }
@@ -131,8 +131,10 @@ int runHeadlessExport(const std::filesystem::path& exportDirectory,
   request.inputPath = paths.inputPath;
   request.inputBaseName = paths.inputBaseName;
   request.logPath = settings.active.logPath;
-  request.plotFrameWidth = settings.active.record.screenDotX;
-  request.plotFrameHeight = settings.active.record.screenDotY;
+  const PictureSize area =
+      pictures.frameArea().value_or(PictureSize{settings.active.record.screenDotX, settings.active.record.screenDotY});
+  request.plotFrameWidth = area.width;
+  request.plotFrameHeight = area.height;
   if (interpreter.interpretFile(request) != 0) {
     err << "vexplotw: cannot open input file " << input.string() << '\n';
     return 1;

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "viewer/language/frame_list.hpp"
 #include "viewer/render/drawing_device.hpp"
+#include "viewer/shell/command_line.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/windows/settings_store.hpp"
 
@@ -21,6 +23,9 @@ class PictureWriter {
   virtual ~PictureWriter() = default;
 
   virtual WindowHost& windows() = 0;
+  // The drawing area that each frame asks for, in pixels, when it is not the
+  // plot-frame size of the settings.
+  virtual std::optional<PictureSize> frameArea() const { return std::nullopt; }
   // Writes a picture of every frame that opened its window; false, with a
   // line on err, when one cannot be written.
   virtual bool write(const std::filesystem::path& directory, const InputPaths& input,

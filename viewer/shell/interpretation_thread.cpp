@@ -60,11 +60,12 @@ class ForwardedWindows final : public ScreenWindowHost, private DrawingDevice {
                               device.snapshot());
   }
 
-  int windowFinished(ScreenDevice& device) override {
+  WindowOutcome windowFinished(ScreenDevice& device) override {
     throwIfStopped(stop_);
-    emit thread_.windowFinished(frameIndex_, &interpreter_->frames()[static_cast<std::size_t>(frameIndex_)],
-                                device.snapshot());
-    return 0;
+    emit thread_.windowFinished(
+        frameIndex_, interpreter_->frames()[static_cast<std::size_t>(frameIndex_)].finishedPicture(),
+        device.snapshot());
+    return WindowOutcome::kReady;
   }
 
   DrawingDevice& drawingDevice(ScreenDevice&) override { return *this; }
@@ -124,7 +125,6 @@ void InterpretationThread::run() {
     messages.log().close();
   }
   logWritten_ = interpreter.logWritten();
-  frames_ = std::move(interpreter.frames());
 }
 
 }  // namespace vexplot

@@ -4,15 +4,16 @@
 #include <QString>
 #include <QThread>
 #include <atomic>
+#include <memory>
 
-#include "viewer/language/frame_list.hpp"
 #include "viewer/language/interpreter.hpp"
 #include "viewer/windows/settings.hpp"
 
 // One interpretation of a plot file off the main thread. Every frame is
 // drawn into an image through the screen device; the thread hands messages
-// and pictures to the main thread only through queued signals, and never
-// touches a frame again once it has reported it complete.
+// and pictures to the main thread only through queued signals. A complete
+// frame is handed over as its finished picture, which nobody changes any
+// more.
 namespace vexplot {
 
 class InterpretationThread final : public QThread {
@@ -27,12 +28,10 @@ class InterpretationThread final : public QThread {
   // thread then ends without completing the file.
   void requestStop() { stopRequested_ = true; }
 
-  // Once the thread has finished: whether the input could be opened, whether
-  // a log was written, and the frames of the file, which the caller owns
-  // from then on.
+  // Once the thread has finished: whether the input could be opened and
+  // whether a log was written.
   bool inputOpened() const { return inputOpened_; }
   bool logWritten() const { return logWritten_; }
-  FrameList takeFrames() { return std::move(frames_); }
 
  signals:
   void message(const QString& text);
@@ -40,8 +39,9 @@ class InterpretationThread final : public QThread {
   void windowOpened(int frameIndex, const QString& title, const QImage& picture);
   // The picture of an open window as drawn so far.
   void windowProgress(int frameIndex, const QImage& picture);
-  // The frame is complete; from now on it belongs to the main thread.
-  void windowFinished(int frameIndex, vexplot::FrameState* frame, const QImage& picture);
+  // The frame is complete: its finished picture and its window's image.
+  void windowFinished(int frameIndex, std::shared_ptr<const vexplot::FramePicture> frame,
+                      const QImage& picture);
 
  protected:
   void run() override;
@@ -52,7 +52,6 @@ class InterpretationThread final : public QThread {
   std::atomic<bool> stopRequested_{false};
   bool inputOpened_ = false;
   bool logWritten_ = false;
-  FrameList frames_;
 };
 
 }  // namespace vexplot

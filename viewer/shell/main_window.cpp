@@ -1,5 +1,6 @@
 #include "viewer/shell/main_window.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -44,6 +45,9 @@ MainWindow::MainWindow(LoadedSettings& settings, UserDialogs& dialogs, ScreenSiz
   setSizeIncrement(1, std::max(fontMetrics().height() + fontMetrics().leading(), 1));
   setAcceptDrops(true);
   enableFileMenu(true);
+  followTimer_.setInterval(kFollowIntervalMs);
+  connect(&followTimer_, &QTimer::timeout, this, &MainWindow::followFile);
+  setReloadOnChange(settings_.active.record.reloadOnChange != 0);
 }
 
 MainWindow::~MainWindow() { session_.closeAll(); }
@@ -71,6 +75,11 @@ void MainWindow::buildMenus() {
   addCommand(fonts, "Duplex(&D)", kShowDuplex);
   addCommand(fonts, "UBCfont(&U)", kShowUbcFont);
   addCommand(view, "Show Color Table(&C)", kShowColourTable);
+  view->addSeparator();
+  QAction* reload = view->addAction("Reload when the file changes");
+  reload->setCheckable(true);
+  connect(reload, &QAction::toggled, this, &MainWindow::setReloadOnChange);
+  actions_[kReloadOnChange] = reload;
 
   QMenu* help = menuBar()->addMenu("Help(&H)");
   addCommand(help, "Vexplot Help(&T)", kHelp);
@@ -104,6 +113,7 @@ void MainWindow::runCommand(int command) {
     case kShowUbcFont: session_.showTable(kUbcFontTable); break;
     case kShowColourTable: session_.showTable(kColourTable); break;
     case kHelp: showHelp(); break;
+    case kReloadOnChange: actions_[kReloadOnChange]->toggle(); break;
     case kAbout: dialogs_.inform(this, "About VexplotW", "VexplotW\nA viewer of plot command files."); break;
     default: break;
   }
@@ -167,6 +177,29 @@ void MainWindow::quit() {
   if (dialogs_.confirm(this, "Exit", "Exit Vexplot ?")) close();
 }
 
+void MainWindow::setReloadOnChange(bool on) {
+  settings_.active.record.reloadOnChange = on ? 1 : 0;
+  actions_[kReloadOnChange]->setChecked(on);
+  if (on) {
+    follower_.read(fileSignature(input_.inputPath));
+    followTimer_.start();
+  } else {
+    followTimer_.stop();
+  }
+}
+
+// Only a loaded file is followed: not while it is read, not once closed.
+// Nor while a menu or a dialog is open: the plot window that opened it
+// would be closed under it.
+void MainWindow::followFile() {
+  if (state_.fileState != FileState::kLoaded) return;
+  if (QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr) return;
+  const FileSignature signature = fileSignature(input_.inputPath);
+  if (!follower_.look(signature, FileFollower::Clock::now())) return;
+  session_.closeAll(PlotSession::kKeepPlacements);
+  startInterpreting();
+}
+
 void MainWindow::closeAllPlots() { session_.closeAll(); }
 
 void MainWindow::setInputFile(const std::filesystem::path& path) {
@@ -181,6 +214,7 @@ void MainWindow::postStartInterpreting() {
 
 void MainWindow::startInterpreting() {
   if (session_.isInterpreting()) return;
+  follower_.read(fileSignature(input_.inputPath));
   enableFileMenu(false);
   state_.fileState = FileState::kInterpreting;
   InterpretRequest request;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QTimer>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "viewer/shell/application_state.hpp"
 #include "viewer/shell/editor_launch.hpp"
+#include "viewer/shell/file_follower.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/message_view.hpp"
 #include "viewer/shell/plot_session.hpp"
@@ -30,8 +32,11 @@ class MainWindow final : public QMainWindow {
   enum Command {
     kOpenFile = 10000, kOpenLogFile = 10001, kCloseFile = 10002, kSettings = 10003, kQuit = 10004,
     kShowSimplex = 10005, kShowDuplex = 10006, kShowUbcFont = 10007, kShowColourTable = 10008,
-    kHelp = 10009, kReopenFile = 10010, kAbout = 10030
+    kHelp = 10009, kReopenFile = 10010, kReloadOnChange = 10011, kAbout = 10030
   };
+
+  // How often a followed file is looked at.
+  static constexpr int kFollowIntervalMs = 100;
 
   // The settings are the ones read at start; they are written back when the
   // window closes.
@@ -67,6 +72,11 @@ class MainWindow final : public QMainWindow {
   void openLogFile();
   void showHelp();
   void quit();
+  // "Reload when the file changes": on or off, remembered in the settings.
+  void setReloadOnChange(bool on);
+  // A look at the followed file; reads it again, keeping the windows in
+  // place, once it has changed and is complete.
+  void followFile();
   // Asks before the shown plots are discarded; false when the user keeps
   // them.
   bool discardPlots(const char* caption, const char* question);
@@ -87,6 +97,8 @@ class MainWindow final : public QMainWindow {
   std::map<int, QAction*> actions_;
   std::optional<EditorProcess> editor_;
   std::optional<EditorProcess> helpViewer_;
+  QTimer followTimer_;
+  FileFollower follower_;
 };
 
 }  // namespace vexplot

@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QPolygonF>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -33,11 +34,10 @@ struct BoundingBox {
   DevicePoint upperRight;
 };
 
-// The page's corners on the paper, truncated as the EPS bounding box is.
-BoundingBox boundingBox(const FrameState& frame) {
-  const PlaneMapping mapping = paperMapping(frame, 0);
-  const Rect& page = frame.views[0];
-  return {toDevicePixel(mapping, {page.x0, page.y0}), toDevicePixel(mapping, {page.x1, page.y1})};
+// The view's corners on the paper, truncated as the EPS bounding box is.
+BoundingBox boundingBox(const FramePicture& frame, const Rect& view) {
+  const PlaneMapping mapping = paperMapping(frame, view);
+  return {toDevicePixel(mapping, {view.x0, view.y0}), toDevicePixel(mapping, {view.x1, view.y1})};
 }
 
 // Collects connected segments of one colour and width into polylines.
@@ -93,7 +93,10 @@ std::optional<QByteArray> pngBytes(const QImage& picture) {
 // The frames' pictures as their windows show them.
 class ScreenPictures final : public PictureWriter {
  public:
+  explicit ScreenPictures(std::optional<PictureSize> size) : size_(size) {}
+
   WindowHost& windows() override { return windows_; }
+  std::optional<PictureSize> frameArea() const override { return size_; }
 
   bool write(const std::filesystem::path& directory, const InputPaths& input, const ActiveSettings&,
              const FrameList& frames, std::ostream& err) override {
@@ -114,11 +117,12 @@ class ScreenPictures final : public PictureWriter {
 
    private:
     void windowOpened(std::string_view, ScreenDevice&) override {}
-    int windowFinished(ScreenDevice& device) override {
+    WindowOutcome windowFinished(ScreenDevice& device) override {
       pictures.push_back(device.snapshot());
-      return 0;
+      return WindowOutcome::kReady;
     }
   };
+  std::optional<PictureSize> size_;
   Windows windows_;
 };
 
@@ -151,10 +155,13 @@ bool beginSvg(QPainter& painter, std::unique_ptr<QPaintDevice>& device, QIODevic
   return begun;
 }
 
+VectorTarget vectorTarget(PictureFormat format) { return format == PictureFormat::kPdf ? beginPdf : beginSvg; }
+
 // Vector pictures replayed from the display lists.
 class VectorPictures final : public PictureWriter {
  public:
-  VectorPictures(VectorTarget target, const char* extension) : target_(target), extension_(extension) {}
+  VectorPictures(PictureFormat format, const char* extension, std::optional<PictureSize> page)
+      : format_(format), extension_(extension), page_(page) {}
 
   WindowHost& windows() override { return windows_; }
 
@@ -162,71 +169,57 @@ class VectorPictures final : public PictureWriter {
              const ActiveSettings& settings, const FrameList& frames, std::ostream& err) override {
     return writeFramePictures(directory, input.inputBaseName, frames, extension_, err,
                               [&](const FrameState& frame, const std::filesystem::path& path) {
-                                return writePictureFile(path, vectorPicture(frame, settings.postscriptLineWidth));
+                                const VectorPicture picture{frame.picture(), frame.pageBox, nullptr};
+                                return writePictureFile(
+                                    path, vectorDocument(format_, picture, settings.postscriptLineWidth, page_));
                               });
   }
 
  private:
-  // The document in memory, so that the file is written only whole.
-  std::optional<QByteArray> vectorPicture(const FrameState& frame, double lineWidth) {
-    const VectorPictureSize size = vectorPictureSize(frame);
-    QByteArray bytes;
-    QBuffer output(&bytes);
-    output.open(QIODevice::WriteOnly);
-    QPainter painter;
-    std::unique_ptr<QPaintDevice> device;
-    if (!target_(painter, device, output, QSizeF(size.width / 100.0, size.height / 100.0))) {
-      return std::nullopt;
-    }
-    paintVectorPicture(painter, frame, lineWidth);
-    if (!painter.end()) return std::nullopt;
-    device.reset();
-    return bytes;
-  }
-
-  VectorTarget target_;
+  PictureFormat format_;
   const char* extension_;
+  std::optional<PictureSize> page_;  // in points; none: the bounding box
   MemoryWindowHost windows_;
 };
 
-std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format) {
+std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format, std::optional<PictureSize> size) {
   switch (format) {
-    case PictureFormat::kPng: return std::make_unique<ScreenPictures>();
-    case PictureFormat::kPdf: return std::make_unique<VectorPictures>(beginPdf, ".pdf");
-    case PictureFormat::kSvg: return std::make_unique<VectorPictures>(beginSvg, ".svg");
+    case PictureFormat::kPng: return std::make_unique<ScreenPictures>(size);
+    case PictureFormat::kPdf: return std::make_unique<VectorPictures>(format, ".pdf", size);
+    case PictureFormat::kSvg: return std::make_unique<VectorPictures>(format, ".svg", size);
     case PictureFormat::kEps: return epsPictures();
     case PictureFormat::kDisplayList: return displayListPictures();
   }
   return nullptr;
 }
 
-// The formats drawn by the toolkit's painter.
-bool needsToolkit(PictureFormat format) {
-  return format == PictureFormat::kPng || format == PictureFormat::kPdf || format == PictureFormat::kSvg;
-}
-
 }  // namespace
 
-VectorPictureSize vectorPictureSize(const FrameState& frame) {
-  const BoundingBox box = boundingBox(frame);
+VectorPictureSize vectorPictureSize(const FramePicture& frame, const Rect& view) {
+  const BoundingBox box = boundingBox(frame, view);
   return {static_cast<double>(box.upperRight.x - box.lowerLeft.x),
           static_cast<double>(box.upperRight.y - box.lowerLeft.y)};
 }
 
-void paintVectorPicture(QPainter& painter, const FrameState& frame, double lineWidth) {
-  const PlaneMapping mapping = paperMapping(frame, 0);
-  const BoundingBox box = boundingBox(frame);
-  const Rect& view = frame.views[0];
+void paintVectorPicture(QPainter& painter, const VectorPicture& picture, double lineWidth,
+                        VectorPictureSize page) {
+  const FramePicture& frame = picture.frame;
+  const Rect& view = picture.view;
+  const PlaneMapping mapping = paperMapping(frame, view);
+  const BoundingBox box = boundingBox(frame, view);
+  const VectorPictureSize size = vectorPictureSize(frame, view);
+  const double fit = std::min(page.width / size.width, page.height / size.height);
+  const QPointF margin((page.width - fit * size.width) / 2.0, (page.height - fit * size.height) / 2.0);
   // Paper y runs upwards from the bottom; the picture's downwards from the
   // top of the bounding box.
   const auto place = [&](PagePoint point) {
-    return QPointF(point.x * mapping.x.scale + mapping.x.offset - box.lowerLeft.x,
-                   box.upperRight.y - (point.y * mapping.y.scale + mapping.y.offset));
+    return margin + fit * QPointF(point.x * mapping.x.scale + mapping.x.offset - box.lowerLeft.x,
+                                  box.upperRight.y - (point.y * mapping.y.scale + mapping.y.offset));
   };
   painter.setRenderHint(QPainter::Antialiasing);
   PolylinePainter lines(painter, lineWidth / frame.postScript.unitInPoints);
   PagePoint pen;
-  frame.displayList.forEach([&](const DisplayRecord& record) {
+  const auto paint = [&](const DisplayRecord& record) {
     const PagePoint point{record.x, record.y};
     if (record.kind == kMove) {
       pen = point;
@@ -241,19 +234,56 @@ void paintVectorPicture(QPainter& painter, const FrameState& frame, double lineW
     } else {
       lines.flush();
     }
-  });
+  };
+  frame.displayList.forEach(paint);
+  if (picture.overlay != nullptr) picture.overlay->forEach(paint);
+}
+
+std::optional<QByteArray> vectorDocument(PictureFormat format, const VectorPicture& picture,
+                                         double lineWidth, std::optional<PictureSize> page) {
+  const VectorPictureSize size = page ? VectorPictureSize{page->width * 100.0, page->height * 100.0}
+                                      : vectorPictureSize(picture.frame, picture.view);
+  QByteArray bytes;
+  QBuffer output(&bytes);
+  output.open(QIODevice::WriteOnly);
+  QPainter painter;
+  std::unique_ptr<QPaintDevice> device;
+  if (!vectorTarget(format)(painter, device, output, QSizeF(size.width / 100.0, size.height / 100.0))) {
+    return std::nullopt;
+  }
+  paintVectorPicture(painter, picture, lineWidth, size);
+  if (!painter.end()) return std::nullopt;
+  device.reset();
+  return bytes;
+}
+
+PostScriptStatus writeWindowPicture(const FramePicture& frame, const WindowPicture& picture,
+                                    const std::filesystem::path& path, double lineWidth,
+                                    const PostScriptOrigin& origin) {
+  const QString extension = QString::fromStdString(path.extension().string()).toLower();
+  std::optional<QByteArray> bytes;
+  if (extension == ".png") {
+    bytes = pngBytes(picture.image);
+  } else if (extension == ".pdf" || extension == ".svg") {
+    const PictureFormat format = extension == ".pdf" ? PictureFormat::kPdf : PictureFormat::kSvg;
+    bytes = vectorDocument(format, {frame, picture.view, picture.scale.get()}, lineWidth, std::nullopt);
+  } else {
+    return writePostScript(frame, picture.view, path, lineWidth, origin, picture.scale.get());
+  }
+  return writePictureFile(path, bytes) ? kPostScriptWritten : kPostScriptWriteFailed;
 }
 
 int runPictureExport(const std::filesystem::path& exportDirectory,
                      const std::filesystem::path& inputFile, const SettingsEnvironment& environment,
-                     PictureFormat format, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<PictureWriter> pictures = pictureWriter(format);
+                     PictureFormat format, std::ostream& out, std::ostream& err,
+                     std::optional<PictureSize> size) {
+  const std::unique_ptr<PictureWriter> pictures = pictureWriter(format, size);
   // The toolkit's pictures need its drawing, but never a display.
   std::optional<QGuiApplication> application;
   static int argc = 1;
   static char name[] = "vexplotw";
   static char* argv[] = {name, nullptr};
-  if (needsToolkit(format) && QCoreApplication::instance() == nullptr) {
+  if (drawnByToolkit(format) && QCoreApplication::instance() == nullptr) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application.emplace(argc, argv);
   }

@@ -6,6 +6,7 @@
 #include "viewer/render/postscript_writer.hpp"
 #include "viewer/render/stroke_text.hpp"
 #include "viewer/render/table_views.hpp"
+#include "viewer/shell/picture_export.hpp"
 #include "viewer/windows/screen_device.hpp"
 
 namespace vexplot {
@@ -20,7 +21,7 @@ class TableWindowHost final : public ScreenWindowHost {
 
  private:
   void windowOpened(std::string_view, ScreenDevice& opened) override { device = &opened; }
-  int windowFinished(ScreenDevice&) override { return 0; }
+  WindowOutcome windowFinished(ScreenDevice&) override { return WindowOutcome::kReady; }
 };
 
 // Draws a table frame through the drawing layer as the interpreter draws a
@@ -31,7 +32,7 @@ QImage drawTable(FrameState& frame, FrameKind kind, ScreenSize screen) {
   StrokeTextPainter text;
   MessageSink messages;
   FrameRenderer renderer(host, text, messages);
-  if (renderer.ensureWindow(frame) != kDone || host.device == nullptr) return {};
+  if (renderer.ensureWindow(frame) != WindowOutcome::kReady || host.device == nullptr) return {};
   Pen pen;
   DrawingLayer layer(frame, *host.device, pen);
   if (kind == kColourTable) {
@@ -72,8 +73,8 @@ void PlotSession::start(const InputPaths& input, const InterpretRequest& request
             if (current()) windowProgress(frameIndex, picture);
           });
   connect(thread, &InterpretationThread::windowFinished, this,
-          [this, current](int frameIndex, FrameState* frame, const QImage& picture) {
-            if (current()) windowFinished(frameIndex, frame, picture);
+          [this, current](int frameIndex, std::shared_ptr<const FramePicture> frame, const QImage& picture) {
+            if (current()) windowFinished(frameIndex, std::move(frame), picture);
           });
   connect(thread, &QThread::finished, this, [this, current] {
     if (current()) threadFinished();
@@ -95,6 +96,11 @@ PlotWindow* PlotSession::addWindow(int index, FrameKind kind, const QString& tit
   connect(window, &PlotWindow::quitRequested, this, &PlotSession::quitRequested,
           Qt::QueuedConnection);
   windows_[index] = window;
+  const auto placement = placements_.find(index);
+  if (placement != placements_.end()) {
+    window->restoreGeometry(placement->second);
+    placements_.erase(placement);
+  }
   window->show();
   return window;
 }
@@ -104,23 +110,28 @@ void PlotSession::windowProgress(int frameIndex, const QImage& picture) {
   if (found != windows_.end() && found->second) found->second->showProgress(picture);
 }
 
-void PlotSession::windowFinished(int frameIndex, FrameState* frame, const QImage& picture) {
+void PlotSession::windowFinished(int frameIndex, std::shared_ptr<const FramePicture> frame,
+                                 const QImage& picture) {
   const auto found = windows_.find(frameIndex);
-  if (found != windows_.end() && found->second) found->second->finish(*frame, picture);
+  if (found != windows_.end() && found->second) found->second->finish(std::move(frame), picture);
 }
 
 void PlotSession::threadFinished() {
   thread_->wait();
   const bool opened = thread_->inputOpened();
   const bool logWritten = thread_->logWritten();
-  frames_ = thread_->takeFrames();
   thread_.reset();
-  for (const int index : std::exchange(releasedDuringRun_, {})) releaseWhenUnused(index);
   for (PlotWindow* window : windows()) window->setFileFinished(true);
   emit interpretationEnded(opened, logWritten);
 }
 
-void PlotSession::closeAll() {
+void PlotSession::closeAll(Placements placements) {
+  placements_.clear();
+  if (placements == kKeepPlacements) {
+    for (const auto& [index, window] : windows_) {
+      if (window && index >= 0) placements_[index] = window->saveGeometry();
+    }
+  }
   if (thread_) {
     thread_->requestStop();
     thread_->wait();
@@ -132,20 +143,16 @@ void PlotSession::closeAll() {
     window->disconnect(this);
     delete window.data();
   }
-  frames_ = FrameList();
-  tables_.clear();
-  closedDuringExport_.clear();
 }
 
 void PlotSession::showTable(FrameKind kind) {
   const int index = tableWindowIndex(kind);
-  if (tables_.count(index) != 0) return;
+  if (windows_.count(index) != 0 && windows_[index]) return;
   std::unique_ptr<FrameState> frame = makeTableFrame(kind, screen_);
   QImage picture = drawTable(*frame, kind, screen_);
   if (picture.isNull()) return;
   PlotWindow* window = addWindow(index, kind, QString::fromStdString(frame->title), picture);
-  window->finish(*frame, picture);
-  tables_[index] = std::move(frame);
+  window->finish(frame->finishPicture(), picture);
 }
 
 std::vector<PlotWindow*> PlotSession::windows() const {
@@ -157,34 +164,18 @@ std::vector<PlotWindow*> PlotSession::windows() const {
 }
 
 int PlotSession::frameCount() const {
-  int count = static_cast<int>(tables_.size());
-  for (std::size_t i = 0; i < frames_.size(); ++i) count += frames_.isReleased(i) ? 0 : 1;
-  return count;
+  const std::vector<PlotWindow*> shown = windows();
+  return static_cast<int>(std::count_if(shown.begin(), shown.end(),
+                                        [](const PlotWindow* window) { return window->isReady(); }));
 }
 
-void PlotSession::windowClosed(int index) {
-  windows_.erase(index);
-  if (exports_.count(index) != 0) {
-    closedDuringExport_.push_back(index);
-  } else if (isInterpreting() && index >= 0) {
-    releasedDuringRun_.push_back(index);
-  } else {
-    releaseWhenUnused(index);
-  }
-}
-
-void PlotSession::releaseWhenUnused(int index) {
-  if (index < 0) {
-    tables_.erase(index);
-  } else if (static_cast<std::size_t>(index) < frames_.size()) {
-    frames_.release(static_cast<std::size_t>(index));
-  }
-}
+// The window's frame goes with it, unless an export still holds it.
+void PlotSession::windowClosed(int index) { windows_.erase(index); }
 
 void PlotSession::exportRequested(int index) {
   PlotWindow* window = windows_.count(index) != 0 ? windows_[index].data() : nullptr;
   if (window == nullptr || !window->isReady() || exports_.count(index) != 0) return;
-  const FrameState& frame = *window->frame();
+  const std::shared_ptr<const FramePicture> frame = window->frame();
   FileDialogRequest request;
   request.title = "Specify postscript output file";
   request.filterLabel = "PS files(*.eps,*.ps)";
@@ -197,15 +188,17 @@ void PlotSession::exportRequested(int index) {
   settings_.postscriptDirectory = exportDirectoryOf(*chosen);
 
   const PostScriptOrigin origin{input_.inputDirectory, input_.inputPath.filename().string(),
-                                index >= 0 ? index : frame.frameNumber,
+                                index >= 0 ? index : frame->frameNumber,
                                 currentPostScriptTimeStamp()};
   auto job = std::make_unique<ExportJob>();
   ExportJob* running = job.get();
   const std::filesystem::path path = *chosen;
   const double lineWidth = settings_.postscriptLineWidth;
-  const int view = frame.currentView;
-  running->thread = QThread::create([running, &frame, view, path, lineWidth, origin] {
-    running->status = writePostScript(frame, view, path, lineWidth, origin);
+  // The export takes its own copy of what the window shows: the window may
+  // change its view meanwhile.
+  const WindowPicture picture{window->view().current(), window->scale(), window->canvas().picture()};
+  running->thread = QThread::create([running, frame, picture, path, lineWidth, origin] {
+    running->status = writeWindowPicture(*frame, picture, path, lineWidth, origin);
   });
   connect(running->thread, &QThread::finished, this, [this, index] { exportEnded(index); });
   exports_[index] = std::move(job);
@@ -220,12 +213,6 @@ void PlotSession::exportEnded(int index) {
   exports_.erase(found);
   job->thread->wait();
   delete job->thread;
-  const auto closed = std::find(closedDuringExport_.begin(), closedDuringExport_.end(), index);
-  if (closed != closedDuringExport_.end()) {
-    closedDuringExport_.erase(closed);
-    windowClosed(index);
-    return;
-  }
   if (windows_.count(index) != 0 && windows_[index]) windows_[index]->exportEnded(job->status);
 }
 

@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "viewer/language/frame_list.hpp"
 #include "viewer/language/interpreter.hpp"
 #include "viewer/shell/input_paths.hpp"
 #include "viewer/shell/interpretation_thread.hpp"
@@ -18,9 +17,8 @@
 
 // The plots of the main window: the interpretation of the current file, one
 // window per frame that draws, the font and colour tables, and the
-// PostScript exports. It owns the frames; a frame lives until its window is
-// closed or all plots are closed, and never while another thread still
-// reads it.
+// PostScript exports. A window and the exports of its view share the frame's
+// finished picture, which lives as long as one of them holds it.
 namespace vexplot {
 
 class PlotSession final : public QObject {
@@ -36,8 +34,11 @@ class PlotSession final : public QObject {
   bool isInterpreting() const { return thread_ != nullptr; }
 
   // Stops an interpretation and waits for running exports, then closes every
-  // plot window and frees every frame.
-  void closeAll();
+  // plot window and frees every frame. With kKeepPlacements the windows of
+  // the next interpretation open where those of the same frames were, as
+  // large as they were.
+  enum Placements { kForgetPlacements, kKeepPlacements };
+  void closeAll(Placements placements = kForgetPlacements);
 
   // Shows a font table (kinds 1 to 3) or the colour table in a window of its
   // own; nothing happens while that table is shown.
@@ -45,7 +46,7 @@ class PlotSession final : public QObject {
 
   // The windows shown, in the order they opened.
   std::vector<PlotWindow*> windows() const;
-  // The number of frames the session holds (released ones not counted).
+  // The number of frames shown in complete windows.
   int frameCount() const;
 
  signals:
@@ -64,12 +65,9 @@ class PlotSession final : public QObject {
 
   PlotWindow* addWindow(int index, FrameKind kind, const QString& title, QImage picture);
   void windowProgress(int frameIndex, const QImage& picture);
-  void windowFinished(int frameIndex, FrameState* frame, const QImage& picture);
+  void windowFinished(int frameIndex, std::shared_ptr<const FramePicture> frame, const QImage& picture);
   void threadFinished();
   void windowClosed(int index);
-  // Frees the frame shown by the window with that index unless the
-  // interpretation or an export still reads it.
-  void releaseWhenUnused(int index);
   void exportRequested(int index);
   void exportEnded(int index);
   void waitForExports();
@@ -80,12 +78,9 @@ class PlotSession final : public QObject {
   InputPaths input_;
   std::unique_ptr<InterpretationThread> thread_;
   int run_ = 0;  // counts the interpretations started
-  FrameList frames_;
-  std::vector<int> releasedDuringRun_;
-  std::map<int, std::unique_ptr<FrameState>> tables_;  // by window index
   std::map<int, QPointer<PlotWindow>> windows_;        // by window index
   std::map<int, std::unique_ptr<ExportJob>> exports_;  // by window index
-  std::vector<int> closedDuringExport_;
+  std::map<int, QByteArray> placements_;  // window geometry by frame index
 };
 
 // Window indices: a plot frame's window has the frame's index in the file,

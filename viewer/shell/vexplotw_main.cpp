@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     case vexplot::CommandLine::kExport:
       return vexplot::runPictureExport(line.exportDirectory, line.inputFile,
                                        vexplot::currentSettingsEnvironment(), line.format, std::cout,
-                                       std::cerr);
+                                       std::cerr, line.size);
     case vexplot::CommandLine::kWindow:
       return vexplot::runViewerApplication(argc, argv);
     case vexplot::CommandLine::kUsageError:

@@ -82,4 +82,10 @@ std::string RegionOrder::dataReadout(const std::vector<CoordinateRegion>& region
   return text;
 }
 
+const CoordinateRegion* RegionOrder::front(const std::vector<CoordinateRegion>& regions) {
+  if (regions.empty()) return nullptr;
+  cover(regions.size());
+  return &regions[order_.front()];
+}
+
 }  // namespace vexplot

@@ -41,6 +41,9 @@ class RegionOrder {
   // none contains it or there are more than 26 regions.
   std::string dataReadout(const std::vector<CoordinateRegion>& regions, PagePoint point);
 
+  // The first of the regions in this order; nothing without regions.
+  const CoordinateRegion* front(const std::vector<CoordinateRegion>& regions);
+
  private:
   // Extends the order by the regions created since it was last used.
   void cover(std::size_t regionCount);

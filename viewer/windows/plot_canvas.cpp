@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "viewer/windows/screen_device.hpp"
 
@@ -15,6 +17,11 @@ namespace {
 
 // The rubber band is drawn in palette colour 5 (MAGENTA).
 constexpr int kRubberBandColour = 5;
+
+// A step of the wheel, in its eighths of a degree.
+constexpr double kWheelStep = 120.0;
+// An arrow key moves the picture by this share of the part in view.
+constexpr double kArrowShare = 0.1;
 
 }  // namespace
 
@@ -36,11 +43,20 @@ void PlotCanvas::setInteractive(bool on) {
   update();
 }
 
+QRect PlotCanvas::partInView() const {
+  const QRect view = visibleRegion().boundingRect();
+  return view.isEmpty() ? rect() : view;
+}
+
 DevicePoint PlotCanvas::clampedToView(QPoint position) const {
-  QRect view = visibleRegion().boundingRect();
-  if (view.isEmpty()) view = rect();
+  const QRect view = partInView();
   return {std::clamp(position.x(), view.left(), view.right()),
           std::clamp(position.y(), view.top(), view.bottom())};
+}
+
+bool PlotCanvas::startsPan(const QMouseEvent& event) {
+  return event.button() == Qt::MiddleButton ||
+         (event.button() == Qt::LeftButton && (event.modifiers() & Qt::ShiftModifier));
 }
 
 void PlotCanvas::paintEvent(QPaintEvent* event) {
@@ -55,7 +71,12 @@ void PlotCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void PlotCanvas::mousePressEvent(QMouseEvent* event) {
-  if (!interactive_ || event->button() != Qt::LeftButton) return;
+  if (!interactive_) return;
+  if (startsPan(*event)) {
+    panFrom_ = event->position();
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
   band_.press(clampedToView(event->position().toPoint()));
   update();
 }
@@ -63,14 +84,34 @@ void PlotCanvas::mousePressEvent(QMouseEvent* event) {
 void PlotCanvas::mouseMoveEvent(QMouseEvent* event) {
   if (!interactive_) return;
   const QPoint position = event->position().toPoint();
+  if (panFrom_) {
+    const QPointF offset = event->position() - *panFrom_;
+    panFrom_ = event->position();
+    emit panRequested(offset);
+  }
   emit pointerMoved(position);
-  if ((event->buttons() & Qt::LeftButton) && band_.drag(clampedToView(position))) update();
+  if (!panFrom_ && (event->buttons() & Qt::LeftButton) && band_.drag(clampedToView(position))) update();
 }
 
 void PlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
-  if (!interactive_ || event->button() != Qt::LeftButton) return;
+  if (!interactive_) return;
+  if (panFrom_) {
+    if (startsPan(*event) || event->button() == Qt::LeftButton) panFrom_.reset();
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
   band_.release();
   update();
+}
+
+void PlotCanvas::wheelEvent(QWheelEvent* event) {
+  if (!interactive_) {
+    event->ignore();
+    return;
+  }
+  const double steps = event->angleDelta().y() / kWheelStep;
+  if (steps != 0.0) emit zoomRequested(event->position(), std::pow(kZoomStep, steps));
+  event->accept();
 }
 
 void PlotCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -79,11 +120,29 @@ void PlotCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PlotCanvas::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
-  if (interactive_ && text.size() == 1 && text[0] >= QChar('a') && text[0] <= QChar('z')) {
+  if (!interactive_) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (text.size() == 1 && text[0] >= QChar('a') && text[0] <= QChar('z')) {
     emit letterTyped(static_cast<char>(text[0].unicode()));
     return;
   }
-  QWidget::keyPressEvent(event);
+  const QRect view = partInView();
+  const QPointF centre = QRectF(view).center();
+  const double stepX = kArrowShare * view.width();
+  const double stepY = kArrowShare * view.height();
+  switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: emit zoomRequested(centre, kZoomStep); return;
+    case Qt::Key_Minus: emit zoomRequested(centre, 1.0 / kZoomStep); return;
+    // The arrow shows more of the page in its direction.
+    case Qt::Key_Left: emit panRequested({stepX, 0.0}); return;
+    case Qt::Key_Right: emit panRequested({-stepX, 0.0}); return;
+    case Qt::Key_Up: emit panRequested({0.0, stepY}); return;
+    case Qt::Key_Down: emit panRequested({0.0, -stepY}); return;
+    default: QWidget::keyPressEvent(event);
+  }
 }
 
 void PlotCanvas::contextMenuEvent(QContextMenuEvent* event) {

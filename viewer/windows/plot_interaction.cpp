@@ -24,16 +24,46 @@ void RubberBand::release() {
   state_ = state_ == kDragging && spans ? kSelected : kNone;
 }
 
-bool magnifyView(FrameState& frame, DevicePoint corner, DevicePoint opposite) {
-  if (frame.currentView > kLastMagnifiableView) return false;
+bool magnifyView(ViewState& view, DevicePoint corner, DevicePoint opposite) {
+  if (view.currentIndex() > kLastMagnifiableView) return false;
   if (corner.x == opposite.x || corner.y == opposite.y) return false;
-  const PagePoint a = pageFromDevice(frame.deviceMapping, corner.x, corner.y);
-  const PagePoint b = pageFromDevice(frame.deviceMapping, opposite.x, opposite.y);
-  const int next = frame.currentView + 1;
-  frame.views[static_cast<std::size_t>(next)] = {std::min(a.x, b.x), std::max(a.x, b.x),
-                                                 std::min(a.y, b.y), std::max(a.y, b.y)};
-  frame.viewCount = next + 1;
-  frame.selectView(next);
+  const PagePoint a = pageFromDevice(view.deviceMapping(), corner.x, corner.y);
+  const PagePoint b = pageFromDevice(view.deviceMapping(), opposite.x, opposite.y);
+  return view.push({std::min(a.x, b.x), std::max(a.x, b.x), std::min(a.y, b.y), std::max(a.y, b.y)});
+}
+
+namespace {
+
+double widthOf(const Rect& r) { return r.x1 - r.x0; }
+double heightOf(const Rect& r) { return r.y1 - r.y0; }
+
+}  // namespace
+
+bool zoomView(ViewState& view, double x, double y, double factor) {
+  if (!(factor > 0.0)) return false;
+  const PagePoint about = pageFromDevice(view.deviceMapping(), x, y);
+  const Rect area = view.visibleArea();
+  const Rect scaled{about.x + (area.x0 - about.x) / factor, about.x + (area.x1 - about.x) / factor,
+                    about.y + (area.y0 - about.y) / factor, about.y + (area.y1 - about.y) / factor};
+  const Rect& page = view.page();
+  if (widthOf(scaled) < 1e-6 * widthOf(page) || heightOf(scaled) < 1e-6 * heightOf(page)) return false;
+  const bool beyondPage = widthOf(scaled) >= widthOf(page) && heightOf(scaled) >= heightOf(page);
+  if (beyondPage && view.current() == page) return false;
+  view.replaceCurrent(beyondPage ? page : scaled);
+  return true;
+}
+
+bool panView(ViewState& view, double dx, double dy) {
+  if (view.currentIndex() == 0 || (dx == 0.0 && dy == 0.0)) return false;
+  const double scale = view.deviceMapping().x.scale;
+  const Rect area = view.visibleArea();
+  const Rect& page = view.page();
+  const double centreX = (area.x0 + area.x1) / 2.0;
+  const double centreY = (area.y0 + area.y1) / 2.0;
+  const double shiftX = std::clamp(centreX - dx / scale, page.x0, page.x1) - centreX;
+  const double shiftY = std::clamp(centreY + dy / scale, page.y0, page.y1) - centreY;
+  if (shiftX == 0.0 && shiftY == 0.0) return false;
+  view.replaceCurrent({area.x0 + shiftX, area.x1 + shiftX, area.y0 + shiftY, area.y1 + shiftY});
   return true;
 }
 

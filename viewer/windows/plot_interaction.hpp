@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "viewer/language/frame_state.hpp"
+#include "viewer/language/view_state.hpp"
 #include "viewer/render/drawing_device.hpp"
 
 // What a plot window does with the mouse and its popup menu, apart from the
@@ -47,7 +47,25 @@ inline constexpr int kLastMagnifiableView = kMaxViews - 2;
 // the current one (views beyond it are dropped) and selects it. Nothing
 // happens when the current view is the last possible one or the corners do
 // not span a rectangle; returns whether the view was pushed.
-bool magnifyView(FrameState& frame, DevicePoint corner, DevicePoint opposite);
+bool magnifyView(ViewState& view, DevicePoint corner, DevicePoint opposite);
+
+// The factor of one step of the wheel or of the keys + and -.
+inline constexpr double kZoomStep = 1.25;
+
+// Magnifies the picture by factor (below 1: reduces it) about a point of the
+// drawing area, which stays where it is: the part of the page that the
+// whole area shows, scaled about that point, replaces the current view
+// (from the whole page it becomes the next view). A reduction that would show
+// more than the page in both directions shows the page; nothing happens when
+// that is what the whole page already shows, or when the view would become
+// smaller than a millionth of the page. Returns whether the view changed.
+bool zoomView(ViewState& view, double x, double y, double factor);
+
+// Moves the picture by dx, dy pixels (right and down): the part of the page
+// the whole area shows, shifted so, replaces the current view; its centre
+// stays on the page. The whole page (view 0) does not move. Returns whether
+// the view changed.
+bool panView(ViewState& view, double dx, double dy);
 
 // The popup menu's items, numbered from 1 as the menu shows them.
 enum PopupItemId {

@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 
 #include "viewer/render/drawing_layer.hpp"
+#include "viewer/render/stroke_text.hpp"
 #include "viewer/windows/screen_device.hpp"
+#include "viewer/windows/view_scale.hpp"
 
 namespace vexplot {
 
@@ -49,6 +51,8 @@ PlotWindow::PlotWindow(int index, FrameKind kind, const QString& title, QImage p
   connect(canvas_, &PlotCanvas::letterTyped, this, &PlotWindow::letterTyped);
   connect(canvas_, &PlotCanvas::doubleClicked, this, &PlotWindow::copyReadout);
   connect(canvas_, &PlotCanvas::menuRequested, this, &PlotWindow::showMenu);
+  connect(canvas_, &PlotCanvas::zoomRequested, this, &PlotWindow::zoomAt);
+  connect(canvas_, &PlotCanvas::panRequested, this, &PlotWindow::panBy);
   setPicture(std::move(picture));
   resize(maximumSize());
 }
@@ -65,8 +69,9 @@ void PlotWindow::showProgress(QImage picture) {
   if (!isReady()) canvas_->setPicture(std::move(picture));
 }
 
-void PlotWindow::finish(FrameState& frame, QImage picture) {
-  frame_ = &frame;
+void PlotWindow::finish(std::shared_ptr<const FramePicture> frame, QImage picture) {
+  frame_ = std::move(frame);
+  view_.emplace(frame_->pageBox, frame_->deviceWidth, frame_->deviceHeight);
   setPicture(std::move(picture));
   status_[kStatePart]->setText("Ready");
   canvas_->setInteractive(true);
@@ -81,8 +86,8 @@ PopupContext PlotWindow::popupContext() const {
   context.exportBusy = exportBusy_;
   context.fileFinished = fileFinished_;
   if (frame_ != nullptr) {
-    context.currentView = frame_->currentView;
-    context.viewCount = frame_->viewCount;
+    context.currentView = view_->currentIndex();
+    context.viewCount = view_->count();
   }
   return context;
 }
@@ -110,12 +115,12 @@ void PlotWindow::choosePopupItem(int item) {
   switch (item) {
     case kItemTextReadout: toggleReadout(textReadoutOn_, kPagePart); break;
     case kItemDataReadout: toggleReadout(dataReadoutOn_, kDataPart); break;
-    case kItemRevert: frame_->selectView(0); redrawView(); break;
-    case kItemPreviousView: frame_->selectView(frame_->currentView - 1); redrawView(); break;
-    case kItemNextView: frame_->selectView(frame_->currentView + 1); redrawView(); break;
+    case kItemRevert: view_->select(0); redrawView(); break;
+    case kItemPreviousView: view_->select(view_->currentIndex() - 1); redrawView(); break;
+    case kItemNextView: view_->select(view_->currentIndex() + 1); redrawView(); break;
     case kItemMagnify: {
       const RubberBand& band = canvas_->rubberBand();
-      if (magnifyView(*frame_, band.start(), band.end())) redrawView();
+      if (magnifyView(*view_, band.start(), band.end())) redrawView();
       break;
     }
     case kItemPostScript: emit postScriptRequested(index_); break;
@@ -134,13 +139,25 @@ void PlotWindow::toggleReadout(bool& on, int part) {
 
 void PlotWindow::pointerAt(QPoint position) {
   if (!isReady()) return;
-  pointer_ = pageFromDevice(frame_->deviceMapping, position.x(), position.y());
+  pointer_ = pageFromDevice(view_->deviceMapping(), position.x(), position.y());
   refreshReadouts();
+}
+
+// Wheel and drags go on during an export: it writes the view it was given.
+void PlotWindow::zoomAt(QPointF position, double factor) {
+  if (isReady() && zoomView(*view_, position.x(), position.y(), factor)) redrawView();
+}
+
+void PlotWindow::panBy(QPointF offset) {
+  if (isReady() && panView(*view_, offset.x(), offset.y())) redrawView();
 }
 
 void PlotWindow::letterTyped(char letter) {
   if (!isReady() || !dataReadoutOn_ || !pointer_) return;
-  if (regionOrder_.bringToFront(frame_->coordinateRegions, letter, *pointer_)) refreshReadouts();
+  if (!regionOrder_.bringToFront(frame_->coordinateRegions, letter, *pointer_)) return;
+  refreshReadouts();
+  // The scale shows the first region.
+  if (view_->currentIndex() != 0) redrawView();
 }
 
 void PlotWindow::refreshReadouts() {
@@ -165,7 +182,15 @@ void PlotWindow::redrawView() {
   canvas_->rubberBand().clear();
   ScreenDevice device(canvas_->picture().width(), canvas_->picture().height(),
                       frame_->backgroundColour);
-  replay(*frame_, device);
+  replay(frame_->displayList, *view_, device);
+  auto scale = std::make_shared<DisplayList>();
+  if (const CoordinateRegion* region = regionOrder_.front(frame_->coordinateRegions)) {
+    Pen pen;
+    DrawingLayer layer(*view_, device, pen, scale.get());
+    StrokeTextPainter text;
+    drawViewScale(layer, text, *region, frame_->scaleStyle);
+  }
+  scale_ = std::move(scale);
   canvas_->setPicture(device.snapshot());
 }
 

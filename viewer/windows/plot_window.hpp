@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "viewer/language/frame_state.hpp"
+#include "viewer/language/frame_picture.hpp"
+#include "viewer/language/view_state.hpp"
 #include "viewer/windows/coordinate_readout.hpp"
 #include "viewer/windows/export_request.hpp"
 #include "viewer/windows/plot_canvas.hpp"
@@ -32,17 +34,22 @@ class PlotWindow final : public QWidget {
 
   int index() const { return index_; }
   FrameKind kind() const { return kind_; }
-  // The frame, once complete; nullptr while it is drawn.
-  FrameState* frame() const { return frame_; }
+  // The frame's finished picture, once complete; nullptr while it is drawn.
+  const std::shared_ptr<const FramePicture>& frame() const { return frame_; }
   bool isReady() const { return frame_ != nullptr; }
+  // Which part of the page the window shows; only once the frame is complete.
+  const ViewState& view() const { return *view_; }
+  // The scale drawn over the current view, in page coordinates; empty on the
+  // whole page. A new view gets a new list: a holder keeps the old one.
+  const std::shared_ptr<const DisplayList>& scale() const { return scale_; }
   PlotCanvas& canvas() { return *canvas_; }
   QString statusText(int part) const { return status_[static_cast<std::size_t>(part)]->text(); }
 
   // The picture as the drawing has it now.
   void showProgress(QImage picture);
   // The frame is complete: the window shows its final picture and becomes
-  // interactive. The frame stays the owner's; it must outlive the window.
-  void finish(FrameState& frame, QImage picture);
+  // interactive. The window shares the frame's picture, read only.
+  void finish(std::shared_ptr<const FramePicture> frame, QImage picture);
   // Whether the viewer has finished running the current file; the popup
   // menu's "Close All Windows" and "Exit Vexplot" wait for it.
   void setFileFinished(bool finished) { fileFinished_ = finished; }
@@ -55,6 +62,12 @@ class PlotWindow final : public QWidget {
   void pointerAt(QPoint position);
   // A letter key over the picture: selects a coordinate region.
   void letterTyped(char letter);
+  // The wheel or a key: magnifies (factor above 1) or reduces the picture
+  // about a position of the drawing area, in place of the current view.
+  void zoomAt(QPointF position, double factor);
+  // A drag or an arrow key: moves the picture by pixels, in place of the
+  // current view.
+  void panBy(QPointF offset);
   // The read-outs as shown: the page and the data coordinates.
   QString readoutText() const;
 
@@ -83,14 +96,16 @@ class PlotWindow final : public QWidget {
   void refreshReadouts();
   void copyReadout();
   // Shows the frame's current view afresh: the display list replayed at the
-  // view's scale.
+  // view's scale, and over a magnified view its scale.
   void redrawView();
   void setPicture(QImage picture);
 
   int index_;
   FrameKind kind_;
   UserDialogs& dialogs_;
-  FrameState* frame_ = nullptr;
+  std::shared_ptr<const FramePicture> frame_;
+  std::optional<ViewState> view_;
+  std::shared_ptr<const DisplayList> scale_ = std::make_shared<const DisplayList>();
   PlotCanvas* canvas_;
   std::array<QLabel*, 4> status_{};
   bool textReadoutOn_ = true;

@@ -108,8 +108,8 @@ DrawingDevice* ScreenWindowHost::openWindow(int width, int height, std::string_v
   return &drawingDevice(*device_);
 }
 
-int ScreenWindowHost::finishWindow() {
-  if (finished_ || !device_) return 0;
+WindowOutcome ScreenWindowHost::finishWindow() {
+  if (finished_ || !device_) return WindowOutcome::kReady;
   finished_ = true;
   return windowFinished(*device_);
 }

@@ -64,12 +64,11 @@ class ScreenWindowHost : public WindowHost {
 
   DrawingDevice* openWindow(int width, int height, std::string_view title,
                             int backgroundColour) override;
-  int finishWindow() override;
+  WindowOutcome finishWindow() override;
 
  protected:
   virtual void windowOpened(std::string_view title, ScreenDevice& device) = 0;
-  // Returns 0, or an error code that the interpreter reports.
-  virtual int windowFinished(ScreenDevice& device) = 0;
+  virtual WindowOutcome windowFinished(ScreenDevice& device) = 0;
   // The device that the drawing layer draws on; a subclass may put its own
   // in front of the screen image.
   virtual DrawingDevice& drawingDevice(ScreenDevice& device) { return device; }

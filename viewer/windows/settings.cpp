@@ -36,7 +36,7 @@ struct SettingsKey {
 };
 
 // The keys in the order in which the file is written.
-const std::array<SettingsKey, 13> kKeys{{
+const std::array<SettingsKey, 14> kKeys{{
     {"screen_dot_x", IntegerField{&Settings::screenDotX, 260, INT_MAX}},
     {"screen_dot_y", IntegerField{&Settings::screenDotY, 200, INT_MAX}},
     {"main_wnd_x", IntegerField{&Settings::mainWndX, 0, INT_MAX}},
@@ -50,6 +50,7 @@ const std::array<SettingsKey, 13> kKeys{{
     {"input_dir", TextField{&Settings::inputDir}},
     {"editor_path", TextField{&Settings::editorPath}},
     {"ps_linewidth", RealField{&Settings::psLinewidth}},
+    {"reload_on_change", IntegerField{&Settings::reloadOnChange, 0, 1}},
 }};
 
 template <class... Handlers>

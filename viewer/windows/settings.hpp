@@ -22,6 +22,7 @@ struct Settings {
   std::string inputDir;    // directory of the last input file
   std::string editorPath;  // program that opens the log file
   double psLinewidth = 0.25;  // PostScript line width, points
+  int reloadOnChange = 0;     // 1: a shown file is read again when it changes on disk
 
   bool operator==(const Settings&) const = default;
 };
@@ -69,7 +70,7 @@ Settings parseSettings(std::istream& in);
 // window placement within bounds) and derives the active values.
 ActiveSettings deriveSettings(Settings record, const SettingsContext& context);
 
-// The thirteen lines of the settings file. The main window's placement, the
+// The lines of the settings file, one per key. The main window's placement, the
 // active PostScript directory, the active input directory and the active line
 // width replace the record's values, so that the file remembers the last use.
 std::string formatSettings(const ActiveSettings& active, const WindowPlacement& mainWindow);

@@ -95,16 +95,16 @@ TEST_F(BinCommandTest, NothingToBinLeavesTheFrameAlone) {
   EXPECT_EQ(frame(0).order.size(), 5u);
 }
 
-TEST(PointBinning, StatusCodes) {
+TEST(PointBinning, Outcomes) {
   FrameState frame(0, "t", 100.0, 100.0);
-  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), kNoData);
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), BinOutcome::kNoPoints);
   frame.pointSet = std::make_unique<PointSet>(4);
-  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), kNoData);
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), BinOutcome::kNoPoints);
   const std::vector<int> order{kColumnSymbol, kColumnX};
   frame.setOrder(order);
   frame.pointSet = std::make_unique<PointSet>(1);
   frame.pointSet->append(std::vector<double>{0.5}, SymbolCode{'A', '\0'});
-  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), kBadBinColumn);
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), BinOutcome::kNoValueColumn);
   EXPECT_EQ(frame.pointSet->count(), 1u);
 
   // A single order item: every point counts 1; the symbol is not kept.
@@ -112,14 +112,14 @@ TEST(PointBinning, StatusCodes) {
   frame.pointSet = std::make_unique<PointSet>(1);
   frame.pointSet->append(std::vector<double>{0.75}, SymbolCode{'A', '\0'});
   frame.pointSetUsed = true;
-  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), kDone);
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2), BinOutcome::kBinned);
   EXPECT_EQ(frame.pointSet->count(), 2u);
   EXPECT_EQ(frame.pointSet->value(1, 1), 1.0);
   EXPECT_EQ(frame.pointSet->symbols[1], (SymbolCode{'\0', '\0'}));
   EXPECT_FALSE(frame.pointSetUsed);
 
   // Absurd bin counts are refused before any memory is asked for.
-  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2'000'000'000), kRejected);
+  EXPECT_EQ(binPoints(frame, 0.0, 1.0, 2'000'000'000), BinOutcome::kTooManyBins);
   EXPECT_EQ(frame.pointSet->count(), 2u);
 }
 

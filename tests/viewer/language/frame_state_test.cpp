@@ -34,9 +34,9 @@ TEST(FrameState, NewFrameHasTheDefaults) {
   EXPECT_EQ(frame.tickParams[kAxisY], (std::array<int, 2>{6, 0}));
   // The default page of 13 by 10 fills 520 by 400 pixels at 40 pixels a unit,
   // y pointing down.
-  EXPECT_DOUBLE_EQ(frame.deviceMapping.x.scale, 40.0);
-  EXPECT_DOUBLE_EQ(frame.deviceMapping.y.scale, -40.0);
-  EXPECT_DOUBLE_EQ(frame.deviceMapping.y.offset, 400.0);
+  EXPECT_DOUBLE_EQ(frame.view.deviceMapping().x.scale, 40.0);
+  EXPECT_DOUBLE_EQ(frame.view.deviceMapping().y.scale, -40.0);
+  EXPECT_DOUBLE_EQ(frame.view.deviceMapping().y.offset, 400.0);
 }
 
 TEST(FrameState, TexturesGiveTheirDashTables) {
@@ -55,7 +55,7 @@ TEST(FrameState, PageSizeResetsWindowLimitsAndViews) {
   RecordingDrawing drawing;
   frame.setWindow(drawing, rangeOf(kAxisX, 1.0, 5.0));
   frame.setLimits(drawing, rangeOf(kAxisY, 0.0, 1.0));
-  frame.viewCount = 3;
+  frame.view.push({1.0, 2.0, 1.0, 2.0});
   frame.dataTransformValid = true;
   frame.setPageSize(20.0, 15.0);
   EXPECT_DOUBLE_EQ(frame.windowBox.x0, 4.0);
@@ -64,9 +64,9 @@ TEST(FrameState, PageSizeResetsWindowLimitsAndViews) {
   EXPECT_DOUBLE_EQ(frame.windowBox.y1, 13.5);
   EXPECT_FALSE(frame.limitsSet[kAxisY]);
   EXPECT_FALSE(frame.dataTransformValid);
-  EXPECT_EQ(frame.viewCount, 1);
-  EXPECT_DOUBLE_EQ(frame.views[0].x1, 20.0);
-  EXPECT_DOUBLE_EQ(frame.deviceMapping.x.scale, 26.0);  // min(520 / 20, 400 / 15)
+  EXPECT_EQ(frame.view.count(), 1);
+  EXPECT_DOUBLE_EQ(frame.view.current().x1, 20.0);
+  EXPECT_DOUBLE_EQ(frame.view.deviceMapping().x.scale, 26.0);  // min(520 / 20, 400 / 15)
 
   frame.setPageSize(0.0, 5.0);
   EXPECT_DOUBLE_EQ(frame.pageBox.x1, 20.0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -128,7 +129,9 @@ TEST_F(InterpreterTest, FramesEndWithTheirPendingItemsAndWindow) {
       frame.windowOpen = true;
       return 0;
     }
-    int finishFrame(FrameState& frame) override { return frame.frameNumber == 0 ? 0 : 7; }
+    WindowOutcome finishFrame(FrameState& frame) override {
+      return frame.frameNumber == 0 ? WindowOutcome::kReady : WindowOutcome::kFailed;
+    }
   } opening;
   Interpreter interpreter(messages_, opening);
   display_.texts.clear();
@@ -136,7 +139,39 @@ TEST_F(InterpreterTest, FramesEndWithTheirPendingItemsAndWindow) {
   request.inputPath = input_;
   ASSERT_EQ(interpreter.interpretFile(request), 0);
   EXPECT_EQ(display_.texts,
-            (Texts{plotEnds(0), "[com_end] Plot #1 gmemory failed. rc=7\n", endOfInputText()}));
+            (Texts{plotEnds(0), "[com_end] Plot #1 gmemory failed. rc=1\n", endOfInputText()}));
+}
+
+TEST_F(InterpreterTest, MemoryRunningOutEndsTheFileAndHandsOverWhatWasDrawn) {
+  // Frame 1's curve cannot get memory: the file ends there, the frame is
+  // still completed and handed over, and nothing after it is read.
+  class StarvedDrawing final : public FrameDrawing {
+   public:
+    int plotSymbols(FrameState&, PointRange, bool, int) override { return 0; }
+    int joinPoints(FrameState& frame, PointRange, int, bool, int) override {
+      frame.windowOpen = true;
+      if (frame.frameNumber == 1) throw std::bad_alloc();
+      return 0;
+    }
+    int histogram(FrameState&, PointRange, int, int) override { return 0; }
+    int drawPendingAxes(FrameState&) override { return 0; }
+    int drawPendingDecorations(FrameState&) override { return 0; }
+    WindowOutcome finishFrame(FrameState& frame) override {
+      finished.push_back(frame.frameNumber);
+      return WindowOutcome::kReady;
+    }
+    std::vector<int> finished;
+  } starved;
+  Interpreter interpreter(messages_, starved);
+  std::ofstream(input_) << "1 1\n2 2\nJOIN\nNEWFRAME\n1 1\n2 2\nJOIN\nSET COLOR PURPLE\nNEWFRAME\n";
+  display_.texts.clear();
+  InterpretRequest request;
+  request.inputPath = input_;
+  ASSERT_EQ(interpreter.interpretFile(request), 0);
+  EXPECT_EQ(display_.texts, (Texts{plotEnds(0), plotEnds(1), endOfInputText()}));
+  EXPECT_EQ(starved.finished, (std::vector<int>{0, 1}));
+  ASSERT_EQ(interpreter.frames().size(), 2u);
+  EXPECT_NE(interpreter.frames()[1].finishedPicture(), nullptr);
 }
 
 TEST_F(InterpreterTest, LogReceivesBareMessagesAndEchoedLines) {

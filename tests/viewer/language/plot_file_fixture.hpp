@@ -58,7 +58,7 @@ class RecordingDrawing final : public FrameDrawing {
     calls.push_back({"decorations", frame.frameNumber, frame.windowBox});
     return decorationsResult;
   }
-  int finishFrame(FrameState& frame) override {
+  WindowOutcome finishFrame(FrameState& frame) override {
     calls.push_back({"finish", frame.frameNumber, frame.windowBox});
     return finishResult;
   }
@@ -66,7 +66,7 @@ class RecordingDrawing final : public FrameDrawing {
   std::vector<Call> calls;
   int plotResult = 0;
   int decorationsResult = 0;
-  int finishResult = 0;
+  WindowOutcome finishResult = WindowOutcome::kReady;
 };
 
 // Writes plot files into a temporary directory of the test and runs the

@@ -30,9 +30,9 @@ class DrawingLayerTest : public ::testing::Test {
 
 TEST_F(DrawingLayerTest, ConnectedSegmentsNeedOneMove) {
   const std::vector<PagePoint> points{{1, 1}, {2, 1}, {2, 3}};
-  EXPECT_EQ(layer_.polyline(points, true, 4, 2.0f), 0);
-  EXPECT_EQ(strokes(frame_.displayList), (Records{"M 1 1", "D 2 1", "D 2 3", "D 1 1"}));
-  frame_.displayList.forEach([](const DisplayRecord& record) {
+  layer_.polyline(points, true, 4, 2.0f);
+  EXPECT_EQ(strokes(frame_.picture().displayList), (Records{"M 1 1", "D 2 1", "D 2 3", "D 1 1"}));
+  frame_.picture().displayList.forEach([](const DisplayRecord& record) {
     EXPECT_EQ(record.colour, 4);
     EXPECT_FLOAT_EQ(record.width, 2.0f);
   });
@@ -47,18 +47,18 @@ TEST_F(DrawingLayerTest, ConnectedSegmentsNeedOneMove) {
 TEST_F(DrawingLayerTest, InvisibleStretchEndsWithANewMove) {
   const std::vector<PagePoint> points{{1, 1}, {5, 1}, {20, 1}, {25, 1}, {5, 2}, {6, 2}};
   layer_.polyline(points, false, 0, 0.0f);
-  EXPECT_EQ(strokes(frame_.displayList),
+  EXPECT_EQ(strokes(frame_.picture().displayList),
             (Records{"M 1 1", "D 5 1", "D 13 1", "M 13 1.6", "D 5 2", "D 6 2"}));
   // A new stroke that starts where the last visible one ended continues it.
   layer_.segment({6, 2}, {7, 2}, 0, 0.0f);
-  EXPECT_EQ(strokes(frame_.displayList).back(), "D 7 2");
-  EXPECT_EQ(frame_.displayList.size(), 7u);
+  EXPECT_EQ(strokes(frame_.picture().displayList).back(), "D 7 2");
+  EXPECT_EQ(frame_.picture().displayList.size(), 7u);
 }
 
 TEST_F(DrawingLayerTest, ObjectsBracketWithEmptyRecords) {
-  EXPECT_EQ(drawObject(layer_, 2.0f, [&] { return layer_.segment({1, 1}, {2, 2}, 3, 2.0f); }), 0);
-  EXPECT_EQ(describeAll(frame_.displayList), (Records{"B", "M 1 1", "D 2 2", "E"}));
-  frame_.displayList.forEach([](const DisplayRecord& record) {
+  drawObject(layer_, 2.0f, [&] { layer_.segment({1, 1}, {2, 2}, 3, 2.0f); });
+  EXPECT_EQ(describeAll(frame_.picture().displayList), (Records{"B", "M 1 1", "D 2 2", "E"}));
+  frame_.picture().displayList.forEach([](const DisplayRecord& record) {
     if (record.kind == kBeginObject || record.kind == kEndObject) {
       EXPECT_EQ(record.colour, 0);
       EXPECT_FLOAT_EQ(record.width, 2.0f);
@@ -70,11 +70,11 @@ TEST_F(DrawingLayerTest, SecondaryClipKeepsDataInTheWindowBox) {
   layer_.setSecondaryClip(frame_.windowBox);  // 2.6 to 11.7 by 2 to 9
   layer_.segment({0, 5}, {13, 5}, 0, 0.0f);
   layer_.setSecondaryClip({5, 5, 0, 1});  // empty: changes nothing
-  EXPECT_DOUBLE_EQ(frame_.secondaryClip.x0, 2.6);
+  EXPECT_DOUBLE_EQ(layer_.secondaryClip().x0, 2.6);
   layer_.segment({6, 0}, {6, 10}, 0, 0.0f);
   layer_.clearSecondaryClip();
   layer_.segment({0, 1}, {1, 1}, 0, 0.0f);
-  EXPECT_EQ(strokes(frame_.displayList),
+  EXPECT_EQ(strokes(frame_.picture().displayList),
             (Records{"M 2.6 5", "D 11.7 5", "M 6 2", "D 6 9", "M 0 1", "D 1 1"}));
 }
 
@@ -85,7 +85,7 @@ TEST_F(DrawingLayerTest, DashesRunOnAcrossShortSegments) {
   for (int i = 0; i <= 6; ++i) points.push_back({0.1 * i + 1.0, 1.0});
   const std::vector<double> dash{0.25, 0.1};
   layer_.texturedPolyline(points, false, dash, 0, 2.0f);
-  EXPECT_EQ(strokes(frame_.displayList),
+  EXPECT_EQ(strokes(frame_.picture().displayList),
             (Records{"M 1 1", "D 1.1 1", "D 1.2 1", "D 1.25 1", "M 1.35 1", "D 1.4 1", "D 1.5 1", "D 1.6 1"}));
 }
 
@@ -93,7 +93,7 @@ TEST_F(DrawingLayerTest, OddPatternsSwapDashesAndGapsOnEachPass) {
   const std::vector<PagePoint> line{{1, 1}, {2.15, 1}};
   const std::vector<double> pattern{0.1, 0.2, 0.3};
   layer_.texturedPolyline(line, false, pattern, 0, 2.0f);
-  EXPECT_EQ(strokes(frame_.displayList),
+  EXPECT_EQ(strokes(frame_.picture().displayList),
             (Records{"M 1 1", "D 1.1 1", "M 1.3 1", "D 1.6 1", "M 1.7 1", "D 1.9 1"}));
 }
 
@@ -101,7 +101,7 @@ TEST_F(DrawingLayerTest, ClosedDashedOutlineRunsBackToItsStart) {
   const std::vector<PagePoint> square{{1, 1}, {2, 1}, {2, 2}, {1, 2}};
   const std::vector<double> pattern{0.5, 0.5};
   layer_.texturedPolyline(square, true, pattern, 0, 2.0f);
-  EXPECT_EQ(strokes(frame_.displayList), (Records{"M 1 1", "D 1.5 1", "M 2 1", "D 2 1.5", "M 2 2",
+  EXPECT_EQ(strokes(frame_.picture().displayList), (Records{"M 1 1", "D 1.5 1", "M 2 1", "D 2 1.5", "M 2 2",
                                                    "D 1.5 2", "M 1 2", "D 1 1.5"}));
 }
 
@@ -110,35 +110,32 @@ TEST_F(DrawingLayerTest, PatternsThatCannotBeWalkedDrawSolid) {
   for (const std::vector<double>& pattern :
        {std::vector<double>{1000.0}, {0.0, 0.0}, {0.2, -0.1}, {1.0e-7, 1.0e-7}, {}}) {
     DisplayList empty;
-    std::swap(frame_.displayList, empty);
+    std::swap(frame_.drawing().displayList, empty);
     layer_.texturedPolyline(line, false, pattern, 0, 2.0f);
-    EXPECT_EQ(strokes(frame_.displayList), (Records{"M 1 1", "D 2 1"}));
+    EXPECT_EQ(strokes(frame_.picture().displayList), (Records{"M 1 1", "D 2 1"}));
   }
 }
 
 TEST_F(DrawingLayerTest, DisplayListGrowsInBlocksOf256) {
   for (int i = 0; i < 300; ++i) layer_.segment({1, 1}, {2, 1 + 0.01 * i}, 0, 0.0f);
-  EXPECT_EQ(frame_.displayList.size(), 600u);
-  EXPECT_EQ(frame_.displayList.blockCount(), 3u);
+  EXPECT_EQ(frame_.picture().displayList.size(), 600u);
+  EXPECT_EQ(frame_.picture().displayList.blockCount(), 3u);
 }
 
 TEST_F(DrawingLayerTest, ReplayDrawsTheListInTheCurrentViewWithoutRecording) {
   layer_.segment({1, 1}, {12, 9}, 2, 2.0f);
   layer_.segment({1, 9}, {2, 9}, 2, 2.0f);
   // Magnify the lower left quarter of the page.
-  frame_.views[1] = {0.0, 6.5, 0.0, 5.0};
-  frame_.viewCount = 2;
-  frame_.selectView(1);
+  ViewState view(frame_.pageBox, 130.0, 100.0);
+  view.push({0.0, 6.5, 0.0, 5.0});
   MemoryDevice magnified(130, 100, 15);
-  replay(frame_, magnified);
-  EXPECT_EQ(frame_.displayList.size(), 4u);
+  replay(frame_.picture().displayList, view, magnified);
+  EXPECT_EQ(frame_.picture().displayList.size(), 4u);
   ASSERT_EQ(magnified.polylines().size(), 1u);
   // 20 pixels a unit: from (1, 1) to where the line leaves the view at x = 6.5.
   const std::vector<DevicePoint>& points = magnified.polylines()[0].points;
   EXPECT_EQ(points[0], (DevicePoint{20, 80}));
   EXPECT_EQ(points[1], (DevicePoint{130, 0}));
-  EXPECT_TRUE(frame_.secondaryClipOn);
-  EXPECT_DOUBLE_EQ(frame_.secondaryClip.x1, 6.5);
 }
 
 TEST_F(DrawingLayerTest, FillsPutTheirCornersInOrder) {
@@ -148,18 +145,18 @@ TEST_F(DrawingLayerTest, FillsPutTheirCornersInOrder) {
   EXPECT_EQ(device_.fills()[0].topLeft, (DevicePoint{10, 5}));
   EXPECT_EQ(device_.fills()[0].bottomRight, (DevicePoint{30, 20}));
   EXPECT_EQ(device_.clears(), 1);
-  EXPECT_TRUE(frame_.displayList.empty());
+  EXPECT_TRUE(frame_.picture().displayList.empty());
 }
 
 TEST(DeviceCoordinates, PixelsArePagePointsTruncated) {
   FrameState frame(0, "t", 780.0, 600.0);
   frame.setScreenSize(780.0, 600.0);
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {2.6, 2.0}), (DevicePoint{156, 480}));
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {0.999, 9.999}), (DevicePoint{59, 0}));
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {-0.01, 10.01}), (DevicePoint{0, 0}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {2.6, 2.0}), (DevicePoint{156, 480}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {0.999, 9.999}), (DevicePoint{59, 0}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {-0.01, 10.01}), (DevicePoint{0, 0}));
   // A wide drawing area centres the page.
   frame.setScreenSize(1000.0, 600.0);
-  EXPECT_EQ(toDevicePixel(frame.deviceMapping, {0.0, 0.0}), (DevicePoint{110, 600}));
+  EXPECT_EQ(toDevicePixel(frame.view.deviceMapping(), {0.0, 0.0}), (DevicePoint{110, 600}));
 }
 
 TEST(DeviceCoordinates, PenWidthsAndPalette) {

@@ -110,7 +110,7 @@ TEST_P(FrameHeaderTest, EveryTitleStandsWhereItsFormPutsIt) {
   const FrameState& frame = interpret(solverHeader(GetParam()));
   ASSERT_EQ(frame.titles.size(), 18u);
   for (const TitleText& title : frame.titles) EXPECT_TRUE(title.drawn) << title.text;
-  const std::vector<Box> boxes = objectBoxes(frame.displayList);
+  const std::vector<Box> boxes = objectBoxes(frame.picture().displayList);
   ASSERT_EQ(boxes.size(), 18u);
   for (const Box& b : boxes) {
     EXPECT_GE(b.x0, 0.0);

@@ -47,15 +47,15 @@ TEST_F(FrameRendererTest, WindowFitsThePageIntoTheRequestedArea) {
   EXPECT_EQ(device.background(), 15);
   EXPECT_EQ(windows_.windows()[0].title, "#0 plot");
   EXPECT_TRUE(windows_.windows()[0].finished);
-  EXPECT_DOUBLE_EQ(frame(0).deviceMapping.x.scale, 60.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceMapping().x.scale, 60.0);
 
   // A window larger than the screen gets what the screen allows.
   run("1 2\nPLOT\n", 2000.0, 1000.0);
   const MemoryDevice& limited = *windows_.windows()[1].device;
   EXPECT_EQ(limited.width(), 1000);
   EXPECT_EQ(limited.height(), 600);
-  EXPECT_DOUBLE_EQ(frame(0).screenBox.x1, 1000.0);
-  EXPECT_DOUBLE_EQ(frame(0).deviceMapping.x.offset, 110.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceWidth(), 1000.0);
+  EXPECT_DOUBLE_EQ(frame(0).view.deviceMapping().x.offset, 110.0);
 }
 
 TEST_F(FrameRendererTest, FramesThatDrawNothingOpenNoWindow) {
@@ -69,15 +69,15 @@ TEST_F(FrameRendererTest, EveryFramesListStartsWithAMove) {
   // The second frame's first segment starts where the first frame's last one
   // ended; it still gets its own Move.
   run("SET AXIS OFF\nARROW FROM 1 1 TO 2 2 SIZE 0\nNEWFRAME\nARROW FROM 2 2 TO 3 3 SIZE 0\n");
-  EXPECT_EQ(describeAll(frame(0).displayList), (Records{"B", "M 1 1", "D 2 2", "E"}));
-  EXPECT_EQ(describeAll(frame(1).displayList), (Records{"B", "M 2 2", "D 3 3", "E"}));
+  EXPECT_EQ(describeAll(frame(0).picture().displayList), (Records{"B", "M 1 1", "D 2 2", "E"}));
+  EXPECT_EQ(describeAll(frame(1).picture().displayList), (Records{"B", "M 2 2", "D 3 3", "E"}));
 }
 
 TEST_F(FrameRendererTest, AxesOfAHandCheckedFrame) {
   // Ticks every 5 (N = 2, one minor step per major) on X, and labels below.
   EXPECT_EQ(run("SET LIMIT X 0 10 Y 0 1\nSET SCALE X 2 1\nSET AXIS LEFT OFF RIGHT OFF TOP OFF\nPLOT AXES\n"),
             Texts{});
-  EXPECT_EQ(objects(frame(0).displayList),
+  EXPECT_EQ(objects(frame(0).picture().displayList),
             (std::vector<Records>{{"M 2.6 2", "D 11.7 2", "M 2.6 2", "D 2.6 1.9", "M 7.15 2", "D 7.15 1.9",
                                    "M 11.7 2", "D 11.7 1.9"}}));
   EXPECT_EQ(texts(), (Texts{"0", "5", "10"}));
@@ -95,7 +95,7 @@ TEST_F(FrameRendererTest, AxesOfAHandCheckedFrame) {
 
 TEST_F(FrameRendererTest, AllFourSidesWithTheirTickDirections) {
   run("SET LIMIT X 0 10 Y 0 1\nSET LABELS RIGHT ON\nPLOT AXES\n");
-  const std::vector<Records> sides = objects(frame(0).displayList);
+  const std::vector<Records> sides = objects(frame(0).picture().displayList);
   ASSERT_EQ(sides.size(), 4u);
   // Left: 21 ticks every 0.05 pointing left, majors 0.1 long, minors 0.06.
   EXPECT_EQ(sides[0].size(), 2u + 21u * 2u);
@@ -122,7 +122,7 @@ TEST_F(FrameRendererTest, LogarithmicAxisLabels) {
   EXPECT_EQ(text_.requests[4].caseLine, " M  X X");
   // Powers of ten at equal distances along the 7 units of the window.
   expectNear(frame(0).tickPositions[kAxisY], {2, 2 + 7.0 / 6, 2 + 14.0 / 6, 5.5, 2 + 28.0 / 6, 2 + 35.0 / 6, 9});
-  EXPECT_EQ(objects(frame(0).displayList)[0].size(), 2u + 13u * 2u);
+  EXPECT_EQ(objects(frame(0).picture().displayList)[0].size(), 2u + 13u * 2u);
 }
 
 TEST_F(FrameRendererTest, AutomaticLimitsFromTheData) {
@@ -214,13 +214,13 @@ TEST_F(FrameRendererTest, PlotRangesChooseThePoints) {
 
 TEST_F(FrameRendererTest, PlotWithoutDataDrawsNothing) {
   EXPECT_EQ(run("SET LIMIT X 0 1 Y 0 1\nPLOT\nJOIN\nHISTOGRAM\n"), Texts{});
-  EXPECT_TRUE(frame(0).displayList.empty());
+  EXPECT_TRUE(frame(0).picture().displayList.empty());
   EXPECT_FALSE(frame(0).axisDrawn[kLeft]);
 }
 
 TEST_F(FrameRendererTest, JoinThenPlotDrawTheSamePoints) {
   run("SET LIMIT X 0 10 Y 0 10\nSET AXIS OFF\n1 1\n2 2\n3 1\nJOIN 1\nPLOT\n5 5\n6 6\nJOIN 1\n");
-  const std::vector<Records> drawn = objects(frame(0).displayList);
+  const std::vector<Records> drawn = objects(frame(0).picture().displayList);
   ASSERT_EQ(drawn.size(), 3u);
   EXPECT_EQ(drawn[0], (Records{"M 3.51 2.7", "D 4.42 3.4", "D 5.33 2.7"}));
   EXPECT_TRUE(drawn[1].empty());  // the symbols, drawn by the text side
@@ -233,15 +233,15 @@ TEST_F(FrameRendererTest, CurvesAreClippedAndLeaveOutUnplaceablePoints) {
   run("SET SCALE Y LOG\nSET LIMIT X 0 10 Y 0.1 100\nSET AXIS OFF\n"
       "1 1\n2 -1\n3 10\n4 0\n5 50\n20 50\nJOIN 1\n");
   // log10 of 0.1 .. 100 spans 3 decades over 7 page units.
-  EXPECT_EQ(strokes(frame(0).displayList),
+  EXPECT_EQ(strokes(frame(0).picture().displayList),
             (Records{"M 3.51 4.3333", "D 5.33 6.6667", "D 7.15 8.2976", "D 11.7 8.2976"}));
 }
 
 TEST_F(FrameRendererTest, JoinTexturesAndColours) {
   run("SET LIMIT X 0 10 Y 0 10\nSET AXIS OFF\nSET INTENSITY 3\n0 5\n10 5\nJOIN 1 DASHED RED\n");
-  const Records drawn = strokes(frame(0).displayList);
+  const Records drawn = strokes(frame(0).picture().displayList);
   EXPECT_EQ(Records(drawn.begin(), drawn.begin() + 4), (Records{"M 2.6 5.5", "D 2.8 5.5", "M 2.95 5.5", "D 3.15 5.5"}));
-  frame(0).displayList.forEach([](const DisplayRecord& record) {
+  frame(0).picture().displayList.forEach([](const DisplayRecord& record) {
     EXPECT_FLOAT_EQ(record.width, 3.0f);
     if (record.kind == kDraw) {
       EXPECT_EQ(record.colour, 4);
@@ -249,26 +249,26 @@ TEST_F(FrameRendererTest, JoinTexturesAndColours) {
   });
   // TEXT draws page coordinates, not clipped to the window box.
   run("SET AXIS OFF\n0.5 0.5\n12.5 9.5\nJOIN 1 TEXT\n");
-  EXPECT_EQ(strokes(frame(0).displayList), (Records{"M 0.5 0.5", "D 12.5 9.5"}));
+  EXPECT_EQ(strokes(frame(0).picture().displayList), (Records{"M 0.5 0.5", "D 12.5 9.5"}));
 }
 
 TEST_F(FrameRendererTest, HistogramEdgesAndBase) {
   const std::string identity = "SET WINDOW X FROM 0 TO 13 Y FROM 0 TO 10\nSET LIMIT X 0 13 Y 0 10\nSET AXIS OFF\n";
   run(identity + "1 3\n2 4\n4 2.5\nHISTOGRAM\n");
-  EXPECT_EQ(strokes(frame(0).displayList),
+  EXPECT_EQ(strokes(frame(0).picture().displayList),
             (Records{"M 0.5 0", "D 0.5 3", "D 1.5 3", "D 1.5 4", "D 3 4", "D 3 2.5", "D 5 2.5", "D 5 0"}));
   // On a logarithmic y axis a value that is not positive stands on the
   // window's lower edge; one point alone draws nothing.
   run("SET WINDOW X FROM 0 TO 13 Y FROM 1 TO 9\nSET SCALE Y LOG\nSET LIMIT X 0 13 Y 1 100\nSET AXIS OFF\n"
       "2 10\n4 -3\nHISTOGRAM\n");
-  EXPECT_EQ(strokes(frame(0).displayList), (Records{"M 1 1", "D 1 5", "D 3 5", "D 3 1", "D 5 1", "D 5 1"}));
+  EXPECT_EQ(strokes(frame(0).picture().displayList), (Records{"M 1 1", "D 1 5", "D 3 5", "D 3 1", "D 5 1", "D 5 1"}));
   run(identity + "1 3\nHISTOGRAM\n");
-  EXPECT_TRUE(frame(0).displayList.empty());
+  EXPECT_TRUE(frame(0).picture().displayList.empty());
 }
 
 TEST_F(FrameRendererTest, BoxInDataCoordinatesWaitsForTheFirstPlot) {
   run("BOX 5 5 DATA SIZE 2 1\nSET LIMIT X 0 10\n0 0\n10 10\nPLOT\n");
-  const std::vector<Records> drawn = objects(frame(0).displayList);
+  const std::vector<Records> drawn = objects(frame(0).picture().displayList);
   ASSERT_EQ(drawn.size(), 1u + 4u + 1u);  // symbols, four sides, the box
   EXPECT_TRUE(frame(0).figures[0].drawn);
   // Centre (5, 5) of the data maps to (7.15, 5.5); the size is in page units.
@@ -277,14 +277,14 @@ TEST_F(FrameRendererTest, BoxInDataCoordinatesWaitsForTheFirstPlot) {
 
 TEST_F(FrameRendererTest, FiguresInPageCoordinates) {
   run("SET AXIS OFF\nCIRCLE 5 5 SIZE 1\nDIAMOND 6 5 BLUE\nSET DIAMOND SIZE 4 2\n");
-  const std::vector<Records> drawn = objects(frame(0).displayList);
+  const std::vector<Records> drawn = objects(frame(0).picture().displayList);
   ASSERT_EQ(drawn.size(), 2u);
   EXPECT_EQ(drawn[0].size(), 1u + 104u);  // the move and a line to each vertex
   EXPECT_EQ(drawn[0].front(), "M 5.5 5");
   EXPECT_EQ(drawn[0].back(), "D 5.5 5");
   // The diamond takes the figure size of the frame when it is drawn.
   EXPECT_EQ(drawn[1], (Records{"M 8 5", "D 6 6", "D 4 5", "D 6 4", "D 8 5"}));
-  frame(0).displayList.forEach([](const DisplayRecord& record) {
+  frame(0).picture().displayList.forEach([](const DisplayRecord& record) {
     if (record.kind == kDraw && record.y == 6.0f) {
       EXPECT_EQ(record.colour, 1);
     }
@@ -293,21 +293,21 @@ TEST_F(FrameRendererTest, FiguresInPageCoordinates) {
 
 TEST_F(FrameRendererTest, ArrowsWithGapsHeadsAndDataEnds) {
   run("SET AXIS OFF\nARROW FROM 1 1 TO 5 1 LESS 1 SIZE 4 FLARE 0.5\n");
-  EXPECT_EQ(objects(frame(0).displayList),
+  EXPECT_EQ(objects(frame(0).picture().displayList),
             (std::vector<Records>{{"M 1 1", "D 4 1", "D 3.6 0.9", "D 3.6 1.1", "D 4 1"}}));
   // A data end waits for the limits and is clipped to the window box.
   run("SET AXIS OFF\nARROW FROM DATA 0 5 TO DATA 20 5 SIZE 0\nSET LIMIT X 0 10 Y 0 10\n");
-  EXPECT_EQ(objects(frame(0).displayList), (std::vector<Records>{{"M 2.6 5.5", "D 11.7 5.5"}}));
+  EXPECT_EQ(objects(frame(0).picture().displayList), (std::vector<Records>{{"M 2.6 5.5", "D 11.7 5.5"}}));
   // An end that cannot be placed drops the arrow.
   run("SET AXIS OFF\nSET SCALE X LOG\nSET LIMIT X 1 10 Y 0 10\nARROW FROM 1 1 TO DATA 0 5\n");
-  EXPECT_TRUE(frame(0).displayList.empty());
+  EXPECT_TRUE(frame(0).picture().displayList.empty());
   EXPECT_TRUE(frame(0).arrows[0].drawn);
 }
 
 TEST_F(FrameRendererTest, PendingItemsComeInTheOrderGridTitlesArrowsFigures) {
   run("SET LIMIT X 0 10 Y 0 10\nSET SCALE X 2 1\nSET SCALE Y 2 1\nSET AXIS LEFT OFF RIGHT OFF\n"
       "BOX 1 1\nARROW FROM 2 2 TO 3 3\nTITLE 'x'\nSET GRID ON\nPLOT AXES\n");
-  const std::vector<Records> drawn = objects(frame(0).displayList);
+  const std::vector<Records> drawn = objects(frame(0).picture().displayList);
   ASSERT_EQ(drawn.size(), 2u + 3u);  // bottom, top, grid, arrow, box
   // Vertical lines at the x majors, then horizontal lines at the y majors of
   // the left axis, which is off: none.
@@ -316,7 +316,7 @@ TEST_F(FrameRendererTest, PendingItemsComeInTheOrderGridTitlesArrowsFigures) {
   EXPECT_EQ(drawn[4].front(), "M 1.5 0.5");
   // The titles were due between the grid and the arrows.
   std::size_t recordsBeforeArrow = 0;
-  frame(0).displayList.forEach([&, objectsSeen = 0](const DisplayRecord& record) mutable {
+  frame(0).picture().displayList.forEach([&, objectsSeen = 0](const DisplayRecord& record) mutable {
     if (record.kind == kBeginObject) ++objectsSeen;
     if (objectsSeen < 4) ++recordsBeforeArrow;
   });
@@ -342,19 +342,19 @@ TEST_F(FrameRendererTest, GridWaitsForTickPositions) {
 
 TEST_F(FrameRendererTest, CoordinateRegionsAreRecordedOncePerCombination) {
   run("SET LIMIT X 0 1 Y 0 1\n1 1\nPLOT\nPLOT\nSET LIMIT X 1 2\nPLOT\nSET SCALE X LOG\nPLOT\n");
-  ASSERT_EQ(frame(0).coordinateRegions.size(), 3u);
-  EXPECT_EQ(frame(0).coordinateRegions[0].limits, (Rect{0, 1, 0, 1}));
-  EXPECT_EQ(frame(0).coordinateRegions[1].limits, (Rect{1, 2, 0, 1}));
-  EXPECT_FALSE(frame(0).coordinateRegions[1].logScale[kAxisX]);
-  EXPECT_TRUE(frame(0).coordinateRegions[2].logScale[kAxisX]);
-  EXPECT_GE(frame(0).coordinateRegions.capacity(), 10u);
+  ASSERT_EQ(frame(0).picture().coordinateRegions.size(), 3u);
+  EXPECT_EQ(frame(0).picture().coordinateRegions[0].limits, (Rect{0, 1, 0, 1}));
+  EXPECT_EQ(frame(0).picture().coordinateRegions[1].limits, (Rect{1, 2, 0, 1}));
+  EXPECT_FALSE(frame(0).picture().coordinateRegions[1].logScale[kAxisX]);
+  EXPECT_TRUE(frame(0).picture().coordinateRegions[2].logScale[kAxisX]);
+  EXPECT_GE(frame(0).picture().coordinateRegions.capacity(), 10u);
 }
 
 TEST_F(FrameRendererTest, WindowThatCannotOpenAbandonsTheDrawing) {
   windows_.refuseWindows(true);
   EXPECT_EQ(run("1 1\n2 2\nPLOT\nJOIN 1\nBOX 1 1\n"), Texts{});
   EXPECT_FALSE(frame(0).windowOpen);
-  EXPECT_TRUE(frame(0).displayList.empty());
+  EXPECT_TRUE(frame(0).picture().displayList.empty());
   EXPECT_FALSE(frame(0).limitsSet[kAxisX]);
 }
 

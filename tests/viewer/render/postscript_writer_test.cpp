@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <csignal>
 #include <fstream>
 #include <iterator>
@@ -34,15 +36,16 @@ Lines readLines(const fs::path& path) {
 class PostScriptWriterTest : public ::testing::Test {
  protected:
   void add(DisplayKind kind, float x = 0.0f, float y = 0.0f, int colour = 0, float width = 2.0f) {
-    ASSERT_TRUE(frame_.displayList.append({kind, colour, width, x, y}));
+    frame_.displayList.append({kind, colour, width, x, y});
   }
 
-  PostScriptStatus write(const fs::path& path, int view = 0, double lineWidth = 0.25) {
-    return writePostScript(frame_, view, path, lineWidth, origin_);
+  PostScriptStatus write(const fs::path& path, std::optional<Rect> view = std::nullopt,
+                         double lineWidth = 0.25) {
+    return writePostScript(frame_, view.value_or(frame_.pageBox), path, lineWidth, origin_);
   }
 
   // The lines of a written file, which Ghostscript must render cleanly.
-  Lines exportLines(int view = 0, double lineWidth = 0.25) {
+  Lines exportLines(std::optional<Rect> view = std::nullopt, double lineWidth = 0.25) {
     const fs::path eps = directory_ / "frame.eps";
     EXPECT_EQ(write(eps, view, lineWidth), kPostScriptWritten);
     const testing::GhostscriptRun run = testing::renderEpsToPng(eps, directory_ / "frame.png");
@@ -52,7 +55,7 @@ class PostScriptWriterTest : public ::testing::Test {
   }
 
   // The path operators between the page setup and the closing lines.
-  Lines body(int view = 0, double lineWidth = 0.25) {
+  Lines body(std::optional<Rect> view = std::nullopt, double lineWidth = 0.25) {
     const Lines lines = exportLines(view, lineWidth);
     if (lines.size() < kHeadLines + kTailLines) return {"(file too short)"};
     return Lines(lines.begin() + kHeadLines, lines.end() - kTailLines);
@@ -60,7 +63,7 @@ class PostScriptWriterTest : public ::testing::Test {
 
   test_support::ScratchDirectory scratch_{"vexplot_postscript"};
   fs::path directory_ = scratch_.path();
-  FrameState frame_{0, "ring", 520.0, 400.0};
+  FramePicture frame_;
   PostScriptOrigin origin_{"/data/run/", "ring.vpt", 2, "2026/12/07.09:05:03"};
 };
 
@@ -131,7 +134,7 @@ TEST_F(PostScriptWriterTest, ObjectIsOnePathWithOneMoveAndStylesOncePerChange) {
 TEST_F(PostScriptWriterTest, LineWidthSettingScalesEveryWidth) {
   add(kMove, 1, 1, 99, 1.0f);  // a colour outside the palette is white
   add(kDraw, 2, 1, 99, 1.0f);
-  const Lines lines = exportLines(0, 0.5);
+  const Lines lines = exportLines(std::nullopt, 0.5);
   EXPECT_EQ(lines[22], "100.000000 setlinewidth");
   EXPECT_EQ(Lines(lines.begin() + kHeadLines, lines.begin() + kHeadLines + 2),
             (Lines{"50 setlinewidth", "1.000000 1.000000 1.000000 setrgbcolor"}));
@@ -149,15 +152,26 @@ TEST_F(PostScriptWriterTest, SegmentsAreClippedToTheExportedView) {
                            "3720 19560 m", "75480 19560 l"}));
 
   // A magnified view fills the paper box alone: 27600 units a page unit.
-  frame_.views[1] = {2.0, 4.0, 2.0, 4.0};
-  frame_.viewCount = 2;
-  const Lines lines = exportLines(1);
+  const Lines lines = exportLines(Rect{2.0, 4.0, 2.0, 4.0});
   ASSERT_EQ(lines.size(), kHeadLines + 4 + kTailLines);
   EXPECT_EQ(lines[2], "%%BoundingBox: 120 30 672 582");
   EXPECT_EQ(lines[kHeadLines + 2], "12000 30600 m");
   EXPECT_EQ(lines[kHeadLines + 3], "67200 30600 l");
-  EXPECT_EQ(write(directory_ / "none.eps", 2), kPostScriptNoSuchView);
-  EXPECT_EQ(write(directory_ / "none.eps", -1), kPostScriptNoSuchView);
+  // A window's scale over the view follows the frame's lines as objects of
+  // their own.
+  DisplayList scale;
+  scale.append({kBeginObject, 0, 0.0f, 0.0f, 0.0f});
+  scale.append({kMove, 0, 0.0f, 2.5f, 2.5f});
+  scale.append({kDraw, 0, 0.0f, 3.5f, 2.5f});
+  scale.append({kEndObject, 0, 0.0f, 0.0f, 0.0f});
+  ASSERT_EQ(writePostScript(frame_, {2.0, 4.0, 2.0, 4.0}, directory_ / "scale.eps", 0.25, origin_, &scale),
+            kPostScriptWritten);
+  const Lines scaled = readLines(directory_ / "scale.eps");
+  EXPECT_EQ(Lines(scaled.end() - kTailLines - 6, scaled.end() - kTailLines),
+            (Lines{"67200 30600 l", "50 setlinewidth", "0.000000 0.000000 0.000000 setrgbcolor",
+                   "25800 16800 m", "53400 16800 l", "stroke"}));
+  EXPECT_EQ(write(directory_ / "none.eps", Rect{2.0, 2.0, 1.0, 3.0}), kPostScriptNoSuchView);
+  EXPECT_EQ(write(directory_ / "none.eps", Rect{1.0, 3.0, 4.0, 2.0}), kPostScriptNoSuchView);
   EXPECT_FALSE(fs::exists(directory_ / "none.eps"));
 }
 

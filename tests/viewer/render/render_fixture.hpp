@@ -32,9 +32,8 @@ class RecordingTextPainter final : public TextPainter {
     return 1;
   }
   // Notes how many records the display list held when titles were due.
-  int drawPendingTitles(DrawingLayer& layer) override {
-    titleFlushes.push_back(layer.frame().displayList.size());
-    return 0;
+  void drawPendingTitles(DrawingLayer& layer) override {
+    titleFlushes.push_back(layer.frame().picture().displayList.size());
   }
 
   std::vector<Request> requests;

@@ -18,7 +18,7 @@ class RenderFuzzTest : public testing::RenderTest {
   void checkFrames(const std::string& bytes) {
     for (std::size_t i = 0; i < framesOfRun(); ++i) {
       const FrameState& f = frame(i);
-      f.displayList.forEach([&](const DisplayRecord& record) {
+      f.picture().displayList.forEach([&](const DisplayRecord& record) {
         ASSERT_TRUE(std::isfinite(record.x) && std::isfinite(record.y)) << bytes;
         if (record.kind == kMove || record.kind == kDraw) {
           ASSERT_GE(record.x, f.pageBox.x0 - 1e-3) << bytes;

@@ -160,7 +160,7 @@ class StrokeTextDrawingTest : public ::testing::Test {
 
   std::vector<DisplayRecord> records() const {
     std::vector<DisplayRecord> all;
-    frame_.displayList.forEach([&](const DisplayRecord& r) { all.push_back(r); });
+    frame_.picture().displayList.forEach([&](const DisplayRecord& r) { all.push_back(r); });
     return all;
   }
 
@@ -191,7 +191,7 @@ TEST_F(StrokeTextDrawingTest, StringIsOneObjectOfThinLinesInItsColour) {
 TEST_F(StrokeTextDrawingTest, EmptyStringDrawsNothing) {
   PagePoint position{5.0, 5.0};
   EXPECT_EQ(drawStrokeText(layer_, "", "", position, TextStyle{}), 0);
-  EXPECT_TRUE(frame_.displayList.empty());
+  EXPECT_TRUE(frame_.picture().displayList.empty());
   EXPECT_EQ(position, (PagePoint{5.0, 5.0}));
 }
 

@@ -30,6 +30,15 @@ TEST(CommandLine, FormatNamesThePicturesWhereverItStands) {
   EXPECT_EQ(parse({"--export", "d", "--format", "list", "f"}).format, PictureFormat::kDisplayList);
 }
 
+TEST(CommandLine, SizeTakesWidthByHeightForTheToolkitsPictures) {
+  const CommandLine line = parse({"--export", "d", "--size", "1600x1200", "--format", "png", "f"});
+  EXPECT_EQ(line.mode, CommandLine::kExport);
+  EXPECT_EQ(line.size, (PictureSize{1600, 1200}));
+  EXPECT_EQ(parse({"--size", "16x10000", "--export", "d", "--format", "svg", "f"}).size,
+            (PictureSize{16, 10000}));
+  EXPECT_EQ(parse({"--export", "d", "--format", "pdf", "f"}).size, std::nullopt);
+}
+
 TEST(CommandLine, NothingOrAFileOpensTheWindow) {
   EXPECT_EQ(parse({}).mode, CommandLine::kWindow);
   EXPECT_EQ(parse({"ring.vpt"}).mode, CommandLine::kWindow);
@@ -49,7 +58,20 @@ TEST(CommandLine, AnythingElseIsAUsageError) {
                                                   {"--export", "d", "--format", "png", "--format", "svg", "a"},
                                                   {"--export", "d", "--export", "e", "a"},
                                                   {"--export", "d", "--format"},
-                                                  {"--verbose", "ring.vpt"}}) {
+                                                  {"--verbose", "ring.vpt"},
+                                                  {"--size", "800x600", "ring.vpt"},
+                                                  {"--export", "d", "--size", "800x600", "f"},
+                                                  {"--export", "d", "--format", "list", "--size", "800x600", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "800", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "800x", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "0x600", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "15x600", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "800x10001", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "-800x600", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "800x600x2", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "8e2x600", "f"},
+                                                  {"--export", "d", "--format", "png", "--size", "1x1", "--size", "800x600", "f"},
+                                                  {"--export", "d", "--format", "png", "f", "--size"}}) {
     EXPECT_EQ(parse(arguments).mode, CommandLine::kUsageError) << arguments.size();
   }
 }

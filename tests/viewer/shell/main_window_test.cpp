@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <fstream>
 #include <sstream>
@@ -45,6 +46,13 @@ class MainWindowTest : public ::testing::Test {
   MainWindow& window() {
     if (!window_) window_ = std::make_unique<MainWindow>(settings_, dialogs_, kScreen);
     return *window_;
+  }
+
+  static std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
   }
 
   void startWith(const fs::path& file) { window().start("\"" + file.string() + "\""); }
@@ -274,6 +282,45 @@ TEST_F(MainWindowTest, PostScriptFromThePopupMenu) {
   EXPECT_EQ(dialogs_.saveRequests.back().directory, (directory_ / "out").string() + "/");
 }
 
+TEST_F(MainWindowTest, AnExportRunsWhileItsWindowChangesItsViewOrCloses) {
+  std::ostringstream long_curve;
+  long_curve << "SET LIMIT X FROM 0 TO 20000 Y FROM 0 TO 100\n";
+  for (int i = 0; i < 20000; ++i) long_curve << i << ' ' << (i * 37) % 100 << '\n';
+  long_curve << "JOIN\nNEWFRAME\nSET LIMIT X 0 1 Y 0 1\n0 0\n1 1\nJOIN\n";
+  startWith(writeFile("long.vpt", long_curve.str()));
+  ASSERT_TRUE(waitLoaded());
+  PlotWindow* first = window().session().windows().at(0);
+
+  // The export writes the view of the moment it started, the whole page,
+  // while the window zooms and moves on.
+  dialogs_.fileToSave = (directory_ / "page.eps").string();
+  first->choosePopupItem(kItemPostScript);
+  int changes = 0;
+  while (first->exportBusy()) {
+    first->zoomAt(QPointF(100 + changes % 300, 150), changes % 2 == 0 ? kZoomStep : 1.0 / kZoomStep);
+    first->panBy(QPointF(3, -2));
+    ++changes;
+    QApplication::processEvents();
+  }
+  EXPECT_GT(changes, 0);
+  EXPECT_EQ(dialogs_.boxes.back(), (Box{"Postscript", "Postscript output done."}));
+  std::ifstream eps(directory_ / "page.eps");
+  std::string line;
+  for (int i = 0; i < 3; ++i) std::getline(eps, line);
+  EXPECT_EQ(line, "%%BoundingBox: 37 30 754 582");
+
+  // A window closed during its export: the export ends with the frame it
+  // holds, and nothing is reported to the window that is gone.
+  const std::size_t boxes = dialogs_.boxes.size();
+  dialogs_.fileToSave = (directory_ / "closed.svg").string();
+  first->choosePopupItem(kItemPostScript);
+  first->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(directory_ / "closed.svg"); }, 60000));
+  window().session().closeAll();
+  EXPECT_EQ(dialogs_.boxes.size(), boxes);
+  EXPECT_NE(read(directory_ / "closed.svg").find("</svg>"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, AFileThatCannotBeOpenedLoadsNothingAndSaysSo) {
   startWith(directory_ / "missing.vpt");
   ASSERT_TRUE(waitLoaded());
@@ -281,6 +328,72 @@ TEST_F(MainWindowTest, AFileThatCannotBeOpenedLoadsNothingAndSaysSo) {
   const TextLog& log = window().textLog();
   EXPECT_EQ(log.line(log.lineCount() - 1),
             "[vpmain] Unable to open input file " + (directory_ / "missing.vpt").string());
+}
+
+TEST_F(MainWindowTest, AFollowedFileIsReadAgainWholeAndItsWindowsStayInPlace) {
+  settings_.active.record.reloadOnChange = 1;
+  EXPECT_TRUE(window().action(MainWindow::kReloadOnChange)->isChecked());
+  EXPECT_EQ(window().action(MainWindow::kReloadOnChange)->text(), "Reload when the file changes");
+  int readings = 0;
+  QObject::connect(&window().session(), &PlotSession::message, [&](const QString& text) {
+    readings += text.contains("] Input file ") ? 1 : 0;
+  });
+  startWith(plot_);
+  ASSERT_TRUE(waitLoaded());
+  PlotWindow* first = window().session().windows().at(0);
+  first->move(123, 45);
+  first->resize(300, 250);
+  const QRect placed = first->geometry();
+  const auto shows = [&](std::size_t frames) {
+    return QTest::qWaitFor([&] {
+      return window().state().fileState == FileState::kLoaded && window().session().windows().size() == frames;
+    }, 60000);
+  };
+
+  // The solver's way: the new file is written beside the old one and takes
+  // its name in one step. It is read without a question.
+  const std::string threeFrames = std::string(kTwoFramePlot) + "NEWFRAME\nSET LIMIT X 0 1 Y 0 1\n0 0\n1 1\nJOIN\n";
+  writeFile("plot.vpt.new", threeFrames);
+  fs::rename(directory_ / "plot.vpt.new", plot_);
+  ASSERT_TRUE(shows(3));
+  EXPECT_EQ(readings, 2);
+  EXPECT_TRUE(dialogs_.questions.empty());
+  EXPECT_EQ(window().session().windows().at(0)->geometry(), placed);
+
+  // A slow writer: the file grows a line every 50 ms and is read once,
+  // when it is complete.
+  {
+    std::ofstream out(plot_, std::ios::trunc);
+    std::istringstream lines(threeFrames + "NEWFRAME\nSET LIMIT X 0 2 Y 0 2\n0 0\n2 1\nJOIN\n");
+    for (std::string line; std::getline(lines, line);) {
+      out << line << '\n' << std::flush;
+      QTest::qWait(50);
+    }
+  }
+  ASSERT_TRUE(shows(4));
+  QTest::qWait(2 * FileFollower::kQuietMoment.count());
+  EXPECT_EQ(readings, 3);
+
+  // While a popup menu is open the windows stay; the change
+  // is read once it has closed.
+  QMenu menu;
+  menu.addAction("Cancell");
+  menu.popup(QPoint(10, 10));
+  writeFile("plot.vpt", threeFrames);
+  QTest::qWait(2 * FileFollower::kQuietMoment.count());
+  EXPECT_EQ(readings, 3);
+  menu.close();
+  ASSERT_TRUE(shows(3));
+  EXPECT_EQ(readings, 4);
+
+  // Switched off, the item is remembered and a change is left alone.
+  window().runCommand(MainWindow::kReloadOnChange);
+  EXPECT_FALSE(window().action(MainWindow::kReloadOnChange)->isChecked());
+  EXPECT_EQ(settings_.active.record.reloadOnChange, 0);
+  writeFile("plot.vpt", kTwoFramePlot);
+  QTest::qWait(2 * FileFollower::kQuietMoment.count());
+  EXPECT_EQ(window().session().windows().size(), 3u);
+  EXPECT_EQ(readings, 4);
 }
 
 TEST_F(MainWindowTest, HelpWithoutItsFileShowsTheSystemError) {

@@ -29,9 +29,9 @@ class PictureExportTest : public ::testing::Test {
     std::ofstream(directory_ / "curve.vpt") << kCurvePlot;
   }
 
-  int run(PictureFormat format) {
+  int run(PictureFormat format, std::optional<PictureSize> size = std::nullopt) {
     return runPictureExport(directory_ / "out", directory_ / "curve.vpt",
-                            {directory_ / "bin", {}, true}, format, out_, err_);
+                            {directory_ / "bin", {}, true}, format, out_, err_, size);
   }
 
   static std::string read(const fs::path& path) {
@@ -81,16 +81,33 @@ TEST_F(PictureExportTest, PdfAndSvgHaveTheEpsBoundingBox) {
   EXPECT_NE(svg.find("<polyline"), std::string::npos);
 }
 
+TEST_F(PictureExportTest, SizeSetsTheImageInPixelsAndThePageInPoints) {
+  ASSERT_EQ(run(PictureFormat::kPng, PictureSize{1040, 1040}), 0) << err_.str();
+  // Each frame fills the size as far as its page's proportions allow.
+  EXPECT_EQ(QImage(QString::fromStdString((directory_ / "out" / "curve.png").string())).size(),
+            QSize(1040, 800));
+  EXPECT_EQ(QImage(QString::fromStdString((directory_ / "out" / "curve1.png").string())).size(),
+            QSize(1040, 520));
+
+  ASSERT_EQ(run(PictureFormat::kPdf, PictureSize{1000, 500}), 0) << err_.str();
+  EXPECT_NE(read(directory_ / "out" / "curve.pdf").find("/MediaBox [0 0 1000.000000 500.000000]"),
+            std::string::npos);
+  ASSERT_EQ(run(PictureFormat::kSvg, PictureSize{1000, 500}), 0) << err_.str();
+  EXPECT_NE(read(directory_ / "out" / "curve.svg").find("viewBox=\"0 0 100000 50000\""),
+            std::string::npos);
+}
+
 TEST_F(PictureExportTest, VectorPicturesStayOnTheirPage) {
   testing::InterpretedFrames frames(kCurvePlot);
-  const VectorPictureSize size = vectorPictureSize(frames.frame(0));
+  const FramePicture& frame = frames.frame(0).picture();
+  const VectorPictureSize size = vectorPictureSize(frame, frame.pageBox);
   EXPECT_EQ(size.width, 71760.0);
   EXPECT_EQ(size.height, 55200.0);
   QImage picture(718, 552, QImage::Format_RGB32);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.scale(0.01, 0.01);
-  paintVectorPicture(painter, frames.frame(0), 0.25);
+  paintVectorPicture(painter, {frame, frame.pageBox}, 0.25, size);
   painter.end();
   // Something is drawn, and the axes box lies where the window box is.
   int inside = 0;
@@ -101,6 +118,16 @@ TEST_F(PictureExportTest, VectorPicturesStayOnTheirPage) {
   // The left axis at x = 2.6 page units: 2.6 * 55.2 points.
   EXPECT_NE(picture.pixel(144, 300), qRgb(255, 255, 255));
   EXPECT_EQ(picture.pixel(100, 300), qRgb(255, 255, 255));
+
+  // On a wider page the picture stands in the middle at its size, here 359
+  // points from the left.
+  QImage wide(1436, 552, QImage::Format_RGB32);
+  wide.fill(Qt::white);
+  QPainter widePainter(&wide);
+  widePainter.scale(0.01, 0.01);
+  paintVectorPicture(widePainter, {frame, frame.pageBox}, 0.25, {size.width + 71800.0, size.height});
+  widePainter.end();
+  EXPECT_EQ(wide.copy(359, 0, 718, 552), picture);
 }
 
 TEST_F(PictureExportTest, AnUnwritableDirectoryFails) {

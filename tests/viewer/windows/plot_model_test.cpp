@@ -30,14 +30,14 @@ TEST(CoordinateReadout, ThePixelUnderTheMouseMapsBackToThePage) {
   InterpretedFrames frames(kThreeRegionPlot);
   const FrameState& frame = frames.frame(0);
   // 13 by 10 page in 520 by 400 pixels: 40 pixels per unit, y downwards.
-  const PagePoint point = pageFromDevice(frame.deviceMapping, 320, 160);
+  const PagePoint point = pageFromDevice(frame.view.deviceMapping(), 320, 160);
   EXPECT_DOUBLE_EQ(point.x, 8.0);
   EXPECT_DOUBLE_EQ(point.y, 6.0);
 }
 
 TEST(CoordinateReadout, RegionsAreListedInOrderAndALetterBringsOneToTheFront) {
   InterpretedFrames frames(kThreeRegionPlot);
-  const std::vector<CoordinateRegion>& regions = frames.frame(0).coordinateRegions;
+  const std::vector<CoordinateRegion>& regions = frames.frame(0).picture().coordinateRegions;
   ASSERT_EQ(regions.size(), 3u);
   RegionOrder order;
   EXPECT_EQ(order.dataReadout(regions, {8.0, 6.0}), "[     5.934,     57.57 (abc)]");
@@ -86,42 +86,86 @@ TEST(RubberBand, ASelectionNeedsCornersThatDifferInBothDirections) {
   EXPECT_FALSE(band.drag({60, 60}));  // no button pressed since
 }
 
+// The 13 by 10 page in a window of 520 by 400 pixels.
+ViewState pageView() { return ViewState({0.0, 13.0, 0.0, 10.0}, 520.0, 400.0); }
+
 TEST(MagnifyView, TheSelectionBecomesTheNextViewAndFillsTheWindow) {
-  InterpretedFrames frames(kThreeRegionPlot);
-  FrameState& frame = frames.frame(0);
-  ASSERT_TRUE(magnifyView(frame, {320, 160}, {80, 360}));
-  EXPECT_EQ(frame.viewCount, 2);
-  EXPECT_EQ(frame.currentView, 1);
-  EXPECT_EQ(frame.views[1], (Rect{2.0, 8.0, 1.0, 6.0}));
-  EXPECT_EQ(frame.primaryClip, frame.views[1]);
+  ViewState view = pageView();
+  ASSERT_TRUE(magnifyView(view, {320, 160}, {80, 360}));
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_EQ(view.currentIndex(), 1);
+  EXPECT_EQ(view.current(), (Rect{2.0, 8.0, 1.0, 6.0}));
   // The 6 by 5 view in 520 by 400 pixels: 80 per unit, centred across.
-  EXPECT_DOUBLE_EQ(frame.deviceMapping.x.scale, 80.0);
-  EXPECT_FALSE(magnifyView(frame, {10, 10}, {10, 50}));
+  EXPECT_DOUBLE_EQ(view.deviceMapping().x.scale, 80.0);
+  EXPECT_FALSE(magnifyView(view, {10, 10}, {10, 50}));
 
   // Going back and magnifying again drops the views beyond.
-  ASSERT_TRUE(magnifyView(frame, {0, 0}, {520, 400}));
-  frame.selectView(0);
-  ASSERT_TRUE(magnifyView(frame, {0, 0}, {260, 200}));
-  EXPECT_EQ(frame.viewCount, 2);
-  EXPECT_EQ(frame.views[1], (Rect{0.0, 6.5, 5.0, 10.0}));
+  ASSERT_TRUE(magnifyView(view, {0, 0}, {520, 400}));
+  view.select(0);
+  ASSERT_TRUE(magnifyView(view, {0, 0}, {260, 200}));
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_EQ(view.view(1), (Rect{0.0, 6.5, 5.0, 10.0}));
 }
 
 TEST(MagnifyView, SevenMagnificationsAreTheMostAndGreyMagnify) {
-  InterpretedFrames frames(kThreeRegionPlot);
-  FrameState& frame = frames.frame(0);
+  ViewState view = pageView();
   PopupContext context;
   context.selection = true;
   for (int i = 0; i < 7; ++i) {
-    context.currentView = frame.currentView;
+    context.currentView = view.currentIndex();
     EXPECT_TRUE(popupItems(context)[kItemMagnify - 1].enabled) << i;
-    ASSERT_TRUE(magnifyView(frame, {100, 100}, {400, 300})) << i;
+    ASSERT_TRUE(magnifyView(view, {100, 100}, {400, 300})) << i;
   }
-  EXPECT_EQ(frame.viewCount, 8);
-  context.currentView = frame.currentView;
+  EXPECT_EQ(view.count(), 8);
+  context.currentView = view.currentIndex();
   EXPECT_FALSE(popupItems(context)[kItemMagnify - 1].enabled);
-  EXPECT_FALSE(magnifyView(frame, {100, 100}, {400, 300}));
-  frame.selectView(0);
-  EXPECT_EQ(frame.primaryClip, frame.pageBox);
+  EXPECT_FALSE(magnifyView(view, {100, 100}, {400, 300}));
+  view.select(0);
+  EXPECT_EQ(view.current(), view.page());
+}
+
+TEST(WheelAndPan, ZoomKeepsThePointUnderTheCursorAndReplacesTheView) {
+  ViewState view = pageView();
+  // From the whole page the zoom becomes view 1; the page point (8, 6) under
+  // the pixel (320, 160) stays there, at twice the scale.
+  ASSERT_TRUE(zoomView(view, 320, 160, 2.0));
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_EQ(view.current(), (Rect{4.0, 10.5, 3.0, 8.0}));
+  EXPECT_DOUBLE_EQ(view.deviceMapping().x.scale, 80.0);
+  const PagePoint still = pageFromDevice(view.deviceMapping(), 320, 160);
+  EXPECT_DOUBLE_EQ(still.x, 8.0);
+  EXPECT_DOUBLE_EQ(still.y, 6.0);
+  // Further steps replace view 1.
+  ASSERT_TRUE(zoomView(view, 0, 0, 2.0));
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_EQ(view.current(), (Rect{4.0, 7.25, 5.5, 8.0}));
+  // Reducing beyond the page shows the page; the whole page grows no more.
+  ASSERT_TRUE(zoomView(view, 260, 200, 0.1));
+  EXPECT_EQ(view.current(), view.page());
+  EXPECT_EQ(view.currentIndex(), 1);
+  view.select(0);
+  EXPECT_FALSE(zoomView(view, 260, 200, 1.0 / kZoomStep));
+  EXPECT_EQ(view.count(), 2);
+}
+
+TEST(WheelAndPan, PanMovesTheViewAndKeepsItsCentreOnThePage) {
+  ViewState view = pageView();
+  EXPECT_FALSE(panView(view, 40, 0));  // the whole page stays
+  ASSERT_TRUE(magnifyView(view, {0, 0}, {260, 200}));  // 0..6.5 by 5..10, 80 pixels a unit
+  // A drag of 80 pixels right and 40 down shows what lies left and above:
+  // one unit left and half a unit up, in place of the magnified view.
+  ASSERT_TRUE(panView(view, 80, 40));
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_EQ(view.current(), (Rect{-1.0, 5.5, 5.5, 10.5}));
+  // The centre stops at the page's left edge.
+  ASSERT_TRUE(panView(view, 240, 0));
+  EXPECT_EQ(view.current(), (Rect{-3.25, 3.25, 5.5, 10.5}));
+  EXPECT_FALSE(panView(view, 80, 0));
+  // The history keeps its two views: the page and the moved one.
+  view.select(0);
+  EXPECT_EQ(view.current(), view.page());
+  view.select(1);
+  EXPECT_EQ(view.current(), (Rect{-3.25, 3.25, 5.5, 10.5}));
 }
 
 TEST(PopupMenu, ItemsTextsAndEnablingRules) {

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "tests/viewer/windows/interpreted_frames.hpp"
 #include "tests/viewer/windows/qt_test_support.hpp"
@@ -26,7 +28,7 @@ class PlotWindowTest : public ::testing::Test {
     QImage picture(520, 400, QImage::Format_RGB32);
     picture.fill(Qt::white);
     window_ = std::make_unique<PlotWindow>(0, kPlotFrame, "#0 plot", picture, dialogs_);
-    window_->finish(frames_.frame(0), picture);
+    window_->finish(frames_.frame(0).finishedPicture(), picture);
   }
 
   void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -62,7 +64,7 @@ TEST_F(PlotWindowTest, RunningUntilTheFrameIsCompleteThenReady) {
   EXPECT_FALSE(window.canvas().interactive());
   window.choosePopupItem(kItemTextReadout);
   EXPECT_EQ(window.popupContext().textReadoutOn, true);
-  window.finish(frames_.frame(0), picture);
+  window.finish(frames_.frame(0).finishedPicture(), picture);
   EXPECT_EQ(window.statusText(0), "Ready");
   EXPECT_TRUE(window.canvas().interactive());
   EXPECT_EQ(window.canvas().size(), QSize(520, 400));
@@ -82,28 +84,28 @@ TEST_F(PlotWindowTest, MagnifyWaitsForARectangleWithDistinctCorners) {
 }
 
 TEST_F(PlotWindowTest, SevenMagnificationsThenRevertToTheWholePage) {
-  const FrameState& frame = *window_->frame();
+  const ViewState& view = window_->view();
   const QImage whole = window_->canvas().picture();
   for (int i = 0; i < 7; ++i) {
     dragRectangle({130, 100}, {390, 300});
     ASSERT_TRUE(enabled(kItemMagnify)) << i;
     window_->choosePopupItem(kItemMagnify);
-    EXPECT_EQ(frame.currentView, i + 1);
+    EXPECT_EQ(view.currentIndex(), i + 1);
     EXPECT_FALSE(window_->canvas().rubberBand().selected());
   }
   dragRectangle({130, 100}, {390, 300});
   EXPECT_FALSE(enabled(kItemMagnify));
   window_->choosePopupItem(kItemMagnify);
-  EXPECT_EQ(frame.viewCount, 8);
+  EXPECT_EQ(view.count(), 8);
 
   EXPECT_TRUE(enabled(kItemRevert));
   EXPECT_FALSE(enabled(kItemNextView));
   window_->choosePopupItem(kItemPreviousView);
-  EXPECT_EQ(frame.currentView, 6);
+  EXPECT_EQ(view.currentIndex(), 6);
   EXPECT_TRUE(enabled(kItemNextView));
   window_->choosePopupItem(kItemRevert);
-  EXPECT_EQ(frame.currentView, 0);
-  EXPECT_EQ(frame.primaryClip, frame.pageBox);
+  EXPECT_EQ(view.currentIndex(), 0);
+  EXPECT_EQ(view.current(), view.page());
   EXPECT_FALSE(enabled(kItemRevert));
   // The replayed whole page shows the curves again.
   const QImage& redrawn = window_->canvas().picture();
@@ -113,6 +115,82 @@ TEST_F(PlotWindowTest, SevenMagnificationsThenRevertToTheWholePage) {
   }
   EXPECT_GT(drawn, 100);
   EXPECT_NE(redrawn, whole);
+}
+
+TEST_F(PlotWindowTest, WheelZoomsAboutTheCursorAndDragsMoveTheView) {
+  const ViewState& view = window_->view();
+  // Two steps of the wheel at the page point (8, 6): 1.25 squared as large.
+  QWheelEvent wheel(QPointF(320, 160), QPointF(320, 160), QPoint(), QPoint(0, 240), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&window_->canvas(), &wheel);
+  ASSERT_EQ(view.count(), 2);
+  EXPECT_DOUBLE_EQ(view.deviceMapping().x.scale, 40.0 * 1.5625);
+  const PagePoint still = pageFromDevice(view.deviceMapping(), 320, 160);
+  EXPECT_NEAR(still.x, 8.0, 1e-12);
+  EXPECT_NEAR(still.y, 6.0, 1e-12);
+
+  // A middle-button drag moves the view in place; a Shift drag with the left
+  // button too, without selecting anything.
+  const Rect zoomed = view.current();
+  mouse(QEvent::MouseButtonPress, {300, 200}, Qt::MiddleButton, Qt::MiddleButton);
+  mouse(QEvent::MouseMove, {425, 200}, Qt::NoButton, Qt::MiddleButton);
+  mouse(QEvent::MouseButtonRelease, {425, 200}, Qt::MiddleButton, Qt::NoButton);
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_NEAR(view.current().x0, zoomed.x0 - 2.0, 1e-12);  // 62.5 pixels a unit
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(300, 200), QPointF(300, 200), Qt::LeftButton,
+                    Qt::LeftButton, Qt::ShiftModifier);
+  QApplication::sendEvent(&window_->canvas(), &press);
+  mouse(QEvent::MouseMove, {300, 325}, Qt::NoButton, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, {300, 325}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_NEAR(view.current().y0, zoomed.y0 + 2.0, 1e-12);
+  EXPECT_FALSE(window_->canvas().rubberBand().selected());
+
+  // Keys do the same; the history keeps the page and the one moved view.
+  QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, "+");
+  QApplication::sendEvent(&window_->canvas(), &plus);
+  QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+  QApplication::sendEvent(&window_->canvas(), &left);
+  EXPECT_EQ(view.count(), 2);
+  EXPECT_TRUE(enabled(kItemPreviousView));
+  EXPECT_FALSE(enabled(kItemNextView));
+  window_->choosePopupItem(kItemRevert);
+  EXPECT_EQ(view.current(), view.page());
+  EXPECT_TRUE(enabled(kItemNextView));
+}
+
+TEST_F(PlotWindowTest, AMagnifiedViewCarriesAScaleOfItsRegion) {
+  EXPECT_TRUE(window_->scale()->empty());
+  const std::size_t frameRecords = window_->frame()->displayList.size();
+  // Region a: x 0..10 over 2.6..11.7, y 1..100 over 2..9. The view from
+  // page x 4 to 10 shows x from 1.538 to 8.132.
+  dragRectangle({160, 80}, {400, 320});
+  window_->choosePopupItem(kItemMagnify);
+  const std::shared_ptr<const DisplayList> scale = window_->scale();
+  ASSERT_FALSE(scale->empty());
+  // The scale lies inside the view, and its tick feet stand at the
+  // page positions of the whole numbers 2 to 8 along the bottom axis.
+  const Rect& shown = window_->view().current();
+  std::vector<double> bottomTicks;
+  PagePoint pen;
+  double axisY = 0.0;
+  scale->forEach([&](const DisplayRecord& record) {
+    if (record.kind == kMove) pen = {record.x, record.y};
+    if (record.kind != kDraw) return;
+    EXPECT_GE(record.x, shown.x0 - 1e-5);
+    EXPECT_LE(record.x, shown.x1 + 1e-5);
+    if (axisY == 0.0 && pen.y == record.y) axisY = record.y;  // the axis line comes first
+    if (pen.y == axisY && record.y < axisY && pen.x == record.x) bottomTicks.push_back(pen.x);
+  });
+  std::vector<double> majors;
+  for (const double x : bottomTicks) {
+    const double value = (x - 2.6) / 0.91;
+    if (std::fabs(value - std::round(value)) < 1e-4) majors.push_back(std::round(value));
+  }
+  EXPECT_EQ(majors, (std::vector<double>{2, 3, 4, 5, 6, 7, 8}));
+  window_->choosePopupItem(kItemRevert);
+  EXPECT_TRUE(window_->scale()->empty());
+  // The scale is the window's: the frame's drawing stays as it was.
+  EXPECT_EQ(window_->frame()->displayList.size(), frameRecords);
 }
 
 TEST_F(PlotWindowTest, AnExportGreysEverythingButCancelAndShowMain) {
@@ -126,7 +204,7 @@ TEST_F(PlotWindowTest, AnExportGreysEverythingButCancelAndShowMain) {
     }
   }
   window_->choosePopupItem(kItemMagnify);
-  EXPECT_EQ(window_->frame()->currentView, 0);
+  EXPECT_EQ(window_->view().currentIndex(), 0);
   window_->exportEnded(kPostScriptOpenFailed);
   EXPECT_FALSE(window_->exportBusy());
   EXPECT_TRUE(enabled(kItemMagnify));

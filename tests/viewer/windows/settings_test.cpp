@@ -39,6 +39,8 @@ TEST(SettingsFile, ValuesOutsideTheirRulesAreIgnored) {
     EXPECT_EQ(parse(std::string("ps_linewidth=") + width + "\n"), Settings()) << width;
   }
   EXPECT_DOUBLE_EQ(parse("ps_linewidth=0.5\n").psLinewidth, 0.5);
+  EXPECT_EQ(parse("reload_on_change=2\n"), Settings());
+  EXPECT_EQ(parse("reload_on_change=1\n").reloadOnChange, 1);
 }
 
 TEST(SettingsFile, OnlyCompleteNumbersAndExactKeysCount) {
@@ -122,7 +124,7 @@ TEST(SettingsDerived, LogAndPostscriptPlacesFollowTheirLocations) {
   EXPECT_DOUBLE_EQ(deriveSettings(record, kContext).postscriptLineWidth, 0.75);
 }
 
-TEST(SettingsWriting, ThirteenLinesInOrder) {
+TEST(SettingsWriting, OneLinePerKeyInOrder) {
   ActiveSettings active = deriveSettings(Settings(), kContext);
   active.postscriptDirectory = "/eps/";
   EXPECT_EQ(formatSettings(active, WindowPlacement{10, 20, 300, 200}),
@@ -138,7 +140,8 @@ TEST(SettingsWriting, ThirteenLinesInOrder) {
             "postsc_dir=/eps/\n"
             "input_dir=/opt/vexplot/\n"
             "editor_path=\n"
-            "ps_linewidth=0.250000\n");
+            "ps_linewidth=0.250000\n"
+            "reload_on_change=0\n");
 }
 
 TEST(SettingsWriting, EveryKeyReadsBackAsWritten) {
@@ -152,6 +155,7 @@ TEST(SettingsWriting, EveryKeyReadsBackAsWritten) {
   record.inputDir = "/data/";
   record.editorPath = "/usr/bin/vi";
   record.psLinewidth = 1.5;
+  record.reloadOnChange = 1;
   const ActiveSettings active = deriveSettings(record, kContext);
   std::istringstream in(formatSettings(active, WindowPlacement{11, 22, 333, 444}));
   const Settings read = parseSettings(in);
