@@ -11,13 +11,6 @@
 namespace quelm {
 namespace {
 
-std::vector<double> scanCurrents(const RunParameters& p) {
-    std::vector<double> currents;
-    for (int i = 0; i < p.NCR; ++i)
-        currents.push_back(p.CRNT + i * p.STPC);
-    return currents;
-}
-
 ConvergenceStep stepOf(const RunParameters& p, std::optional<double> threshold) {
     return {p.NMODF, p.NMODE, p.KRAD, p.NTOT, threshold};
 }

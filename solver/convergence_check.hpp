@@ -5,9 +5,10 @@
 // the order limit of 500.
 #pragma once
 
+#include <optional>
 #include <ostream>
+#include <vector>
 
-#include "solver/io/results_file.hpp"
 #include "solver/numerics/matrix_eigenvalues.hpp"
 #include "solver/run_parameters.hpp"
 #include "solver/threshold.hpp"
@@ -15,6 +16,18 @@
 namespace quelm {
 
 inline constexpr double DEFAULT_CONVERGENCE_TOLERANCE = 0.01;
+
+// One step of a convergence check: the mode range and its threshold.
+struct ConvergenceStep {
+    int NMODF, NMODE, KRAD, order;
+    std::optional<double> threshold;  // mA; none when the scan stays stable
+};
+
+struct ConvergenceCheck {
+    double tolerance;  // relative change of the threshold that counts as converged
+    bool converged;
+    std::vector<ConvergenceStep> steps;
+};
 
 struct ConvergenceSettings {
     double tolerance = DEFAULT_CONVERGENCE_TOLERANCE;

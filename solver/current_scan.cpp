@@ -32,6 +32,13 @@ RunStop scanStop(const std::string& message) { return {RunStop::Kind::Stop, mess
 
 bool searchesRoots(const RunParameters& p) { return p.LINTGL && p.SPRDMAX != 0.0; }
 
+std::vector<double> scanCurrents(const RunParameters& p) {
+    std::vector<double> currents;
+    for (int i = 0; i < p.NCR; ++i)
+        currents.push_back(p.CRNT + i * p.STPC);
+    return currents;
+}
+
 CurrentScan::CurrentScan(const RunParameters& p, EigenPrecision precision)
     : p_(p), precision_(precision), results_(p.NTOT, p.NCR, searchesRoots(p) ? p.NSTPS : 0) {}
 

@@ -23,6 +23,9 @@ namespace quelm {
 // treatment of the spread).
 bool searchesRoots(const RunParameters& p);
 
+// The bunch currents of the scan, in scan order (mA).
+std::vector<double> scanCurrents(const RunParameters& p);
+
 // Reports the progress of a long scan: the stage ("eigenvalues", "roots"),
 // the currents done and their number.
 using ScanProgress = std::function<void(const char* stage, int done, int total)>;

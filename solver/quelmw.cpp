@@ -79,13 +79,6 @@ RunOutcome stopRun(const RunStop& stop, const RunParameters& p, const RunOptions
     return RunOutcome::StoppedByCheck;
 }
 
-std::vector<double> scanCurrents(const RunParameters& p) {
-    std::vector<double> currents;
-    for (int i = 0; i < p.NCR; ++i)
-        currents.push_back(p.CRNT + i * p.STPC);
-    return currents;
-}
-
 // Bunch length and synchrotron tune over the scan: filled in for the models
 // that compute them, listed for those that vary with the current.
 void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {

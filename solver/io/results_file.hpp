@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/convergence_check.hpp"
 #include "solver/current_scan.hpp"
 #include "solver/mode_labels.hpp"
 #include "solver/numerics/matrix_eigenvalues.hpp"
@@ -22,18 +23,6 @@ inline constexpr int RESULTS_SCHEMA_VERSION = 1;
 // A root counts as a zero of the dispersion relation when |DET| there is
 // below this part of the smallest |DET| around it.
 inline constexpr double ROOT_ZERO_RATIO = 1e-3;
-
-// One step of a convergence check: the mode range and its threshold.
-struct ConvergenceStep {
-    int NMODF, NMODE, KRAD, order;
-    std::optional<double> threshold;  // mA; none when the scan stays stable
-};
-
-struct ConvergenceCheck {
-    double tolerance;  // relative change of the threshold that counts as converged
-    bool converged;
-    std::vector<ConvergenceStep> steps;
-};
 
 // What a run leaves for the results file.  `results` and `labels` are
 // null when a check stopped the run before its scan.
