@@ -67,7 +67,7 @@ class ScaleDrawer {
     const double descriptionHeight = descriptionRoom(description, part);
     const double y = view.y0 + descriptionHeight + labelSize_ * style_.labelAspect + 0.7 * labelSize_ +
                      tickSize_ + 0.5 * labelSize_;
-    AxisSpec axis = spec(kAxisX, {part.low, y}, {part.high, y});
+    AxisSpec axis = visibleAxis(kAxisX, {part.low, y}, {part.high, y});
     axis.tickAngle = -90.0;
     axis.justification = 0.5;
     drawAxisSpec(axis);
@@ -79,7 +79,7 @@ class ScaleDrawer {
   void drawLeft(const Rect& view, AxisPart part) {
     const AxisDescription& description = style_.descriptions[kAxisY];
     const double descriptionWidth = descriptionRoom(description, part);
-    AxisSpec axis = spec(kAxisY, {0.0, part.low}, {0.0, part.high});
+    AxisSpec axis = visibleAxis(kAxisY, {0.0, part.low}, {0.0, part.high});
     const double x = view.x0 + descriptionWidth + widestLabel(axis, style_.font) + 0.7 * labelSize_ +
                      tickSize_ + 0.5 * labelSize_;
     axis.from.x = axis.to.x = x;
@@ -95,7 +95,7 @@ class ScaleDrawer {
  private:
   // The axis of the region along the visible part, from page point from to
   // page point to.
-  AxisSpec spec(int axisIndex, PagePoint from, PagePoint to) const {
+  AxisSpec visibleAxis(int axisIndex, PagePoint from, PagePoint to) const {
     AxisSpec axis;
     axis.from = from;
     axis.to = to;
