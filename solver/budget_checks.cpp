@@ -131,17 +131,19 @@ double spectrumBeyondTable(const RunParameters& p) {
     return largest;
 }
 
-void warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunParameters& p) {
+std::optional<std::string> warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunParameters& p) {
     const double fraction = spectrumBeyondTable(p);
-    if (!(fraction > NEGLIGIBLE_SPECTRUM_FRACTION)) return;
+    if (!(fraction > NEGLIGIBLE_SPECTRUM_FRACTION)) return std::nullopt;
     const ImpedanceBudget& b = *p.ZPARM;
     listing << "\n **WARNING** IMPEDANCE TABLE " << b.ZTFILE << " ENDS AT" << edit::G(b.table.back().MHz, 13, 5)
             << "(MHz):\n " << edit::X(11) << edit::E(fraction, 10, 3)
             << " OF THE BUNCH SPECTRUM (HIGHEST MODE ORDER) LIES BEYOND IT AND SEES NO IMPEDANCE\n";
-    errors
-        << "quelmw: warning: the impedance table " << b.ZTFILE << " ends at " << shown(b.table.back().MHz)
-        << " MHz; a part" << edit::PE(fraction, 10, 2)
-        << " of the bunch spectrum (of the highest mode order) lies beyond it, where the impedance is taken as zero\n";
+    const std::string text = "the impedance table " + b.ZTFILE + " ends at " + shown(b.table.back().MHz) +
+                             " MHz; a part" + edit::PE(fraction, 10, 2) +
+                             " of the bunch spectrum (of the highest mode order) lies beyond it, where the impedance "
+                             "is taken as zero";
+    errors << "quelmw: warning: " << text << '\n';
+    return text;
 }
 
 }  // namespace quelm

@@ -43,7 +43,8 @@ std::optional<RunStop> loadImpedanceTable(ImpedanceBudget& budget, const std::st
 double spectrumBeyondTable(const RunParameters& p);
 
 // When that part is more than negligible, says so once in the listing and
-// on `errors`: the impedance is taken as zero there.
-void warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunParameters& p);
+// on `errors` (the impedance is taken as zero there), and returns the words
+// for the results file.
+std::optional<std::string> warnAboutTableReach(std::ostream& listing, std::ostream& errors, const RunParameters& p);
 
 }  // namespace quelm

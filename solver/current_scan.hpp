@@ -30,8 +30,8 @@ std::vector<double> scanCurrents(const RunParameters& p);
 // the currents done and their number.
 using ScanProgress = std::function<void(const char* stage, int done, int total)>;
 
-// A numerical failure at one current of the scan (1-based index), in the
-// words of the listing's WARNING line.
+// A numerical failure at one current of the scan (1-based index; 0 for a
+// warning about the run as a whole), in the words of its WARNING line.
 struct ScanWarning {
     int current;
     std::string text;

@@ -110,7 +110,11 @@ RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, RunOutputs& out, 
     if (const auto stop = fillsTables ? checkCurrentCount(p) : std::nullopt) return stopped(*stop);
     tabulateBunchParameters(out.listing, p);
     if (const auto stop = checkRunLimits(p)) return stopped(*stop);
-    if (p.ZPARM) warnAboutTableReach(out.listing, errors, p);
+    RunResults run;  // what the results file gets
+    run.precision = options.precision;
+    if (const auto tooShort = p.ZPARM ? warnAboutTableReach(out.listing, errors, p) : std::nullopt) {
+        run.warnings.push_back({0, *tooShort});
+    }
 
     CurrentScan scan(p, options.precision);
     if (const auto stop = scan.run(out.listing, console, errors, options.threads, options.progress)) {
@@ -123,10 +127,10 @@ RunOutcome computeAndReport(RunParameters& p, CpuClock& clock, RunOutputs& out, 
     if (p.IPRINT) writeResultTables(out.listing, p, scan.results());
 
     const LabelledScan labels = labelModes(p, scan.results());
-    RunResults run{options.precision, std::nullopt,
-                   &scan.results(),   &labels,
-                   scan.warnings(),   findThreshold(scanCurrents(p), labels, options.thresholdTolerance),
-                   std::nullopt};
+    run.results = &scan.results();
+    run.labels = &labels;
+    run.warnings.insert(run.warnings.end(), scan.warnings().begin(), scan.warnings().end());
+    run.threshold = findThreshold(scanCurrents(p), labels, options.thresholdTolerance);
     console << run.threshold.text << '\n';
     if (options.convergeTolerance) {
         run.convergence = checkConvergence(
