@@ -34,6 +34,18 @@ std::optional<std::size_t> mergePartner(const Row& row, std::size_t u) {
 // The zero of the straight line through (x0, y0) and (x1, y1).
 double lineZero(double x0, double y0, double x1, double y1) { return x0 + y0 / (y0 - y1) * (x1 - x0); }
 
+// Where columns u and v merge between currents Ia (below) and Ib (above):
+// the zero of their discriminant (lambda_u - lambda_v)^2, interpolated
+// linearly; when the pair is already complex below, the zero of the
+// interpolated square of u's growth rate.
+double mergePoint(double Ia, const Row& below, double Ib, const Row& above, std::size_t u, std::size_t v) {
+    const double Da = std::pow(below[u] - below[v], 2).real();
+    const double Db = std::pow(above[u] - above[v], 2).real();
+    if (Da > 0.0) return lineZero(Ia, Da, Ib, Db);
+    const double ImA = below[u].imag(), ImB = above[u].imag();
+    return lineZero(Ia, ImA * ImA, Ib, ImB * ImB);
+}
+
 std::string modeText(const std::vector<int>& modes) {
     if (modes.empty()) return "";
     if (modes.size() == 1) return ": mode m=" + std::to_string(modes[0]) + " grows";
@@ -94,15 +106,9 @@ Threshold findThreshold(const std::vector<double>& currents, const LabelledScan&
         return threshold;
     }
     const int a = *(unstable - 1);
-    const Row& below = scan.tunes[static_cast<std::size_t>(a)];
     const double Ia = currents[static_cast<std::size_t>(a)];
-    double current = lineZero(Ia, growth(a) - tolerance, Ib, growth(b) - tolerance);
-    if (partner) {
-        const double Da = std::pow(below[u] - below[*partner], 2).real();
-        const double Db = std::pow(above[u] - above[*partner], 2).real();
-        const double ImA = below[u].imag(), ImB = above[u].imag();
-        current = Da > 0.0 ? lineZero(Ia, Da, Ib, Db) : lineZero(Ia, ImA * ImA, Ib, ImB * ImB);
-    }
+    const double current = partner ? mergePoint(Ia, scan.tunes[static_cast<std::size_t>(a)], Ib, above, u, *partner)
+                                   : lineZero(Ia, growth(a) - tolerance, Ib, growth(b) - tolerance);
     threshold.current = std::clamp(current, Ia, Ib);
     threshold.text = "threshold " + currentText(*threshold.current) + " mA" + modeText(threshold.modes);
     return threshold;
