@@ -75,7 +75,9 @@ class Results:
     current ordered by their mode labels, so that a column follows one mode
     along the scan.  `azimuthal` and `radial` are the labels of each
     eigenvalue, integer masked arrays [current, mode]: masked where a label
-    is not well defined (after a merge, and from a failed current on).
+    is not set (at a current whose eigenvalues were not found); elsewhere a
+    column keeps its labels along the scan (docs/results-file.md says how
+    they are given and when they hold).
     """
 
     path: Path
