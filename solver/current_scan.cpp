@@ -131,6 +131,7 @@ std::optional<RunStop> CurrentScan::computeEigenvalues(int threads, const ScanPr
 void CurrentScan::searchRoots(const ScanProgress& progress) {
     CouplingMatrix matrix;
     RootSearch search(p_, matrix);
+    DispersionRelation relation(p_, matrix);  // for measuring the roots found
     std::vector<float> WR(static_cast<std::size_t>(std::max(p_.NTOT, 1))), WI(WR.size());
     for (int i = 1; i <= p_.NCR; ++i) {
         const auto at = static_cast<std::size_t>(i - 1);
@@ -151,15 +152,14 @@ void CurrentScan::searchRoots(const ScanProgress& progress) {
             warnings_.push_back({i, "ROOT NOT FOUND" + atCurrent(steps_[at]) + ", SPREAD STEP" +
                                         edit::I(missing.step, 3) + ", MODE" + edit::I(missing.mode, 4)});
         }
-        measureRoots(i, matrix);
+        measureRoots(i, relation);
         if (progress) progress("roots", i, p_.NCR);
     }
 }
 
 // |DET| at every root of current i and around it, for telling true zeros
 // of the dispersion relation from minima of |DET| on the real axis.
-void CurrentScan::measureRoots(int i, const CouplingMatrix& matrix) {
-    DispersionRelation relation(p_, matrix);
+void CurrentScan::measureRoots(int i, DispersionRelation& relation) {
     const double nus = steps_[static_cast<std::size_t>(i - 1)].NUSI;
     for (int k = 1; k <= p_.NSTPS; ++k) {
         relation.setStep(nus, spreadOfStep(p_, k));

@@ -10,6 +10,7 @@
 
 #include "solver/numerics/matrix_eigenvalues.hpp"
 #include "solver/physics/coupling_matrix.hpp"
+#include "solver/physics/dispersion_relation.hpp"
 #include "solver/physics/impedance_moments.hpp"
 #include "solver/result_stores.hpp"
 #include "solver/root_search.hpp"
@@ -71,7 +72,8 @@ private:
     void computeMoments(std::ostream& listing, std::ostream& console, std::ostream& errors, int threads);
     std::optional<RunStop> computeEigenvalues(int threads, const ScanProgress& progress);
     void searchRoots(const ScanProgress& progress);
-    void measureRoots(int i, const CouplingMatrix& matrix);
+    // |DET| at the roots of current i, with `relation` on its coupling matrix.
+    void measureRoots(int i, DispersionRelation& relation);
     void warnIfClosedFormIsInaccurate(const CurrentStep& step, std::ostream& console, std::ostream& errors) const;
 
     const RunParameters& p_;

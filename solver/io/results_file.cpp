@@ -82,8 +82,9 @@ Json scan(const RunParameters& p, const RunResults& run) {
          radial = Json::array();
     if (run.results != nullptr && run.labels != nullptr) {
         const LabelledScan& labels = *run.labels;
+        const std::vector<double> currents = scanCurrents(p);
         for (int i = 1; i <= run.results->currents(); ++i) {
-            const double I = p.CRNT + (i - 1) * p.STPC;
+            const double I = currents[static_cast<std::size_t>(i - 1)];
             current.push_back(I);
             length.push_back(number(FSGM(I, p) * p.RRING));
             tune.push_back(number(FNUS(I, p)));
@@ -171,12 +172,14 @@ Json convergence(const std::optional<ConvergenceCheck>& check) {
 }
 
 Json warnings(const RunParameters& p, const std::vector<ScanWarning>& list) {
+    const std::vector<double> currents = scanCurrents(p);
     Json entries = Json::array();
     for (const ScanWarning& w : list) {
         const bool atCurrent = w.current > 0;
-        entries.push_back({{"current_index", atCurrent ? Json(w.current - 1) : Json(nullptr)},
-                           {"current_mA", atCurrent ? Json(p.CRNT + (w.current - 1) * p.STPC) : Json(nullptr)},
-                           {"text", w.text}});
+        entries.push_back(
+            {{"current_index", atCurrent ? Json(w.current - 1) : Json(nullptr)},
+             {"current_mA", atCurrent ? Json(currents[static_cast<std::size_t>(w.current - 1)]) : Json(nullptr)},
+             {"text", w.text}});
     }
     return entries;
 }
