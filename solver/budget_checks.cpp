@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "solver/current_scan.hpp"
 #include "solver/io/edit_descriptors.hpp"
 #include "solver/physics/budget_moments.hpp"
 #include "solver/physics/bunch_parameters.hpp"
@@ -125,7 +126,7 @@ double spectrumBeyondTable(const RunParameters& p) {
     const double zmax = p.ZPARM->table.back().MHz / p.REVFRQ;
     double largest = 0.0;
     for (int i = 1; i <= p.NCR; ++i) {
-        const double sigma = FSGM(p.CRNT + static_cast<double>(i - 1) * p.STPC, p);
+        const double sigma = FSGM(scanCurrent(p, i), p);
         largest = std::max(largest, spectrumFractionBeyond(zmax, sigma, chromaticShift(p), highestMomentOrder(p)));
     }
     return largest;

@@ -16,6 +16,9 @@ inline constexpr double ONE_THOUSANDTH_SINGLE = static_cast<double>(0.001f);  //
 // Speed of light in cm per microsecond, as the ring-radius formula writes it.
 inline constexpr double LIGHT_SPEED_CM_PER_US = 29979.2;
 
+// The program's version, as --version and the results file give it.
+inline constexpr const char* PROGRAM_VERSION = "4.0";
+
 // Capacities of the run: matrix order, currents of a scan, spread steps.
 inline constexpr int MAX_MODES = 500;
 inline constexpr int MAX_CURRENTS = 1005;

@@ -32,10 +32,12 @@ RunStop scanStop(const std::string& message) { return {RunStop::Kind::Stop, mess
 
 bool searchesRoots(const RunParameters& p) { return p.LINTGL && p.SPRDMAX != 0.0; }
 
+double scanCurrent(const RunParameters& p, int i) { return p.CRNT + static_cast<double>(i - 1) * p.STPC; }
+
 std::vector<double> scanCurrents(const RunParameters& p) {
     std::vector<double> currents;
-    for (int i = 0; i < p.NCR; ++i)
-        currents.push_back(p.CRNT + i * p.STPC);
+    for (int i = 1; i <= p.NCR; ++i)
+        currents.push_back(scanCurrent(p, i));
     return currents;
 }
 

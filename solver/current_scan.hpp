@@ -24,7 +24,9 @@ namespace quelm {
 // treatment of the spread).
 bool searchesRoots(const RunParameters& p);
 
-// The bunch currents of the scan, in scan order (mA).
+// The bunch current of the scan's i-th step (1-based, mA), and all of them
+// in scan order.
+double scanCurrent(const RunParameters& p, int i);
 std::vector<double> scanCurrents(const RunParameters& p);
 
 // Reports the progress of a long scan: the stage ("eigenvalues", "roots"),

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "solver/command_line.hpp"
+#include "solver/constants.hpp"
 #include "solver/quelmw.hpp"
 #include "solver/run_clock.hpp"
 #include "solver/run_input.hpp"
@@ -116,7 +117,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.version) {
-        std::cout << "quelmw (QUELM) 4.0\n";
+        std::cout << "quelmw (QUELM) " << quelm::PROGRAM_VERSION << '\n';
         return 0;
     }
     if (!line.error.empty()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 namespace quelm {
@@ -39,18 +40,28 @@ void labelFirstCurrent(const RunParameters& p, std::vector<std::complex<double>>
 
 std::vector<std::complex<double>> continueColumns(const std::vector<std::complex<double>>& before,
                                                   const std::vector<std::complex<double>>& now) {
-    std::vector<std::tuple<double, std::size_t, std::size_t>> pairs;
+    using Pair = std::tuple<double, std::size_t, std::size_t>;  // distance, column, value
+    std::vector<Pair> pairs;
+    pairs.reserve(before.size() * now.size());
     for (std::size_t c = 0; c < before.size(); ++c) {
         for (std::size_t v = 0; v < now.size(); ++v)
             pairs.emplace_back(std::abs(now[v] - before[c]), c, v);
     }
-    std::sort(pairs.begin(), pairs.end());
+    // The pairs are taken nearest first from a heap: the matching needs only
+    // the nearest few of the n^2 pairs, and sorting them all would cost more
+    // than the rest of the labelling at large orders.
+    const auto nearer = std::greater<Pair>();
+    std::make_heap(pairs.begin(), pairs.end(), nearer);
     std::vector<std::complex<double>> columns(before.size());
     std::vector<bool> columnTaken(before.size()), valueTaken(now.size());
-    for (const auto& [distance, c, v] : pairs) {
+    std::size_t open = std::min(before.size(), now.size());
+    for (auto end = pairs.end(); open > 0 && end != pairs.begin(); --end) {
+        std::pop_heap(pairs.begin(), end, nearer);
+        const auto& [distance, c, v] = *(end - 1);
         if (columnTaken[c] || valueTaken[v]) continue;
         columnTaken[c] = valueTaken[v] = true;
         columns[c] = now[v];
+        --open;
     }
     return columns;
 }

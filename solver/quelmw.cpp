@@ -83,7 +83,7 @@ RunOutcome stopRun(const RunStop& stop, const RunParameters& p, const RunOptions
 // that compute them, listed for those that vary with the current.
 void tabulateBunchParameters(std::ostream& listing, RunParameters& p) {
     for (int i = 1; i <= p.NCR; ++i) {
-        const double current = p.CRNT + static_cast<double>(i - 1) * p.STPC;
+        const double current = scanCurrent(p, i);
         const auto at = static_cast<std::size_t>(i - 1);
         if (p.SGMZ < 0.0) {
             p.CTOSGM[at] = current;

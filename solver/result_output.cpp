@@ -44,8 +44,6 @@ std::string budgetTitle(const RunParameters& p) {
     return title;
 }
 
-double scanCurrent(const RunParameters& p, int i) { return p.CRNT + static_cast<double>(i - 1) * p.STPC; }
-
 // One family of curves: curve j's value at scan index i, as plotted.
 struct Frame {
     PlotPart part;

@@ -5,6 +5,7 @@
 #include <span>
 #include <variant>
 
+#include "solver/constants.hpp"
 #include "solver/physics/bunch_parameters.hpp"
 #include "solver/root_search.hpp"
 #include "solver/run_input.hpp"
@@ -190,7 +191,7 @@ std::string resultsFileText(const RunParameters& p, const RunResults& run) {
     Json file = Json::object();
     file["schema"] = "quelmw-results";
     file["schema_version"] = RESULTS_SCHEMA_VERSION;
-    file["program"] = {{"name", "QUELMW"}, {"version", "4.0"}};
+    file["program"] = {{"name", "QUELMW"}, {"version", PROGRAM_VERSION}};
     file["title"] = trimmed(p.TITLE);
     file["input"] = inputItems(p);
     file["derived"] = {{"RRING_cm", number(p.RRING)}, {"NTOT", p.NTOT}, {"NMT", p.NMT}};
