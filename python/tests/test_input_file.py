@@ -70,6 +70,7 @@ def test_malformed_input_is_refused_naming_the_file(tmp_path, text, message):
     ("RS", ("IPARM", "RS")),
     ("cparm.ncr", ("CPARM", "NCR")),
     ("RWLEN", ("ZPARM", "RWLEN")),
+    ("rwsig", ("ZPARM", "RWSIG")),
     ("NEWITEM", ("MPARM", "NEWITEM")),
 ])
 def test_an_item_is_located_in_the_group_that_holds_it(item, found):
