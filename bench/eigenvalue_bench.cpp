@@ -12,12 +12,12 @@
 // Units: the eigenvalues are tune shifts in units of the synchrotron tune.
 
 #include <algorithm>
-#include <chrono>
 #include <complex>
 #include <cstdio>
 #include <vector>
 
 #include "bench/lapack_eigenvalues.hpp"
+#include "bench/stopwatch.hpp"
 #include "solver/numerics/matrix_eigenvalues.hpp"
 #include "tests/support/mode_coupling_cases.hpp"
 
@@ -72,12 +72,6 @@ void accuracyTable() {
     }
 }
 
-double seconds(const auto& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void speedTable() {
     const quelm::RunParameters p = quelm::testing::ringCase(-12, 12, 19);
     quelm::testing::CaseMatrices cases(p);
@@ -86,10 +80,10 @@ void speedTable() {
     double ours = 0.0, single = 0.0, zgeev = 0.0;
     for (int i = 0; i < p.NCR; ++i) {
         const Eigenvalues a = cases.dense(i);
-        ours += seconds([&] { solverEigenvalues(solver, cases.matrix(), p.NTOT); });
+        ours += secondsOf([&] { solverEigenvalues(solver, cases.matrix(), p.NTOT); });
         std::vector<std::complex<float>> af(a.begin(), a.end());
-        single += seconds([&] { cgeev.compute(af.data()); });
-        zgeev += seconds([&] { quelm::testing::zgeevEigenvalues(a, p.NTOT); });
+        single += secondsOf([&] { cgeev.compute(af.data()); });
+        zgeev += secondsOf([&] { quelm::testing::zgeevEigenvalues(a, p.NTOT); });
     }
     const double n = p.NCR;
     std::printf("\norder %d, %d matrices, one thread, seconds per matrix:\n", p.NTOT, p.NCR);

@@ -4,19 +4,15 @@
 // in the same run.  Prints seconds per current and the ratios.
 
 #include <algorithm>
-#include <chrono>
 #include <complex>
-#include <cstddef>
 #include <cstdio>
 #include <sstream>
 #include <thread>
 #include <vector>
 
 #include "bench/lapack_eigenvalues.hpp"
+#include "bench/stopwatch.hpp"
 #include "solver/current_scan.hpp"
-#include "solver/physics/bunch_parameters.hpp"
-#include "solver/physics/coupling_matrix.hpp"
-#include "solver/physics/impedance_moments.hpp"
 #include "tests/support/mode_coupling_cases.hpp"
 
 namespace {
@@ -41,12 +37,6 @@ RunParameters maximalRun() {
     return p;
 }
 
-double secondsOf(const auto& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 double scanSeconds(const RunParameters& p, int threads) {
     std::ostringstream sink;
     return secondsOf([&] {
@@ -57,17 +47,13 @@ double scanSeconds(const RunParameters& p, int threads) {
 
 // cgeev on the matrices of the scan, the moments computed once as the scan does.
 double lapackSeconds(const RunParameters& p) {
-    quelm::ImpedanceMoments moments(p);
-    std::ostringstream sink;
-    moments.compute(p, quelm::currentStep(p, p.CRNT), sink, sink);
-    quelm::CouplingMatrix matrix;
-    std::vector<std::complex<float>> a(static_cast<std::size_t>(quelm::CouplingMatrix::NM) * quelm::CouplingMatrix::NM);
-    LapackEigenvalues lapack(p.NTOT, quelm::CouplingMatrix::NM);
+    quelm::testing::CaseMatrices cases(p);
+    LapackEigenvalues lapack(p.NTOT, p.NTOT);
     double seconds = 0.0;
     for (int i = 0; i < p.NCR; ++i) {
-        quelm::buildCouplingMatrix(matrix, p, quelm::currentStep(p, p.CRNT + i * p.STPC), moments, p.SPRD);
-        for (std::size_t k = 0; k < a.size(); ++k) a[k] = {matrix.AR()[k], matrix.AI()[k]};
-        seconds += secondsOf([&] { lapack.compute(a.data()); });
+        const quelm::testing::Eigenvalues a = cases.dense(i);
+        std::vector<std::complex<float>> single(a.begin(), a.end());
+        seconds += secondsOf([&] { lapack.compute(single.data()); });
     }
     return seconds;
 }

@@ -13,16 +13,11 @@
 
 #include "solver/physics/coupling_matrix.hpp"
 #include "solver/physics/impedance_moments.hpp"
+#include "solver/current_scan.hpp"
 #include "solver/run_parameters.hpp"
-
-extern "C" void zgeev_(const char* jobvl, const char* jobvr, const int* n, std::complex<double>* a, const int* lda,
-                       std::complex<double>* w, std::complex<double>* vl, const int* ldvl, std::complex<double>* vr,
-                       const int* ldvr, std::complex<double>* work, const int* lwork, double* rwork, int* info,
-                       std::size_t jobvlLength, std::size_t jobvrLength);
+#include "tests/support/lapack_reference.hpp"
 
 namespace quelm::testing {
-
-using Eigenvalues = std::vector<std::complex<double>>;
 
 // The bundled ring example's machine and resonator: a 2 GeV ring, a 1 cm
 // bunch and a broad-band resonator at 3 GHz (no scan or modes set).
@@ -63,7 +58,7 @@ public:
         moments_.compute(p, currentStep(p, p.CRNT), sink, sink);
     }
 
-    double current(int i) const { return p_.CRNT + i * p_.STPC; }
+    double current(int i) const { return scanCurrent(p_, i + 1); }
 
     // Current i (0-based) as a dense column-major N x N matrix.
     Eigenvalues dense(int i) {
@@ -83,24 +78,6 @@ private:
     ImpedanceMoments moments_;
     CouplingMatrix matrix_;
 };
-
-// zgeev's eigenvalues of a dense column-major n x n matrix (taken by value:
-// zgeev overwrites it).
-inline Eigenvalues zgeevEigenvalues(Eigenvalues a, int n) {
-    Eigenvalues w(static_cast<std::size_t>(n)), work(1);
-    std::vector<double> rwork(2 * static_cast<std::size_t>(n));
-    const int one = 1;
-    std::complex<double> unused;
-    int info = 0;
-    int lwork = -1;
-    zgeev_("N", "N", &n, a.data(), &n, w.data(), &unused, &one, &unused, &one, work.data(), &lwork, rwork.data(), &info,
-           1, 1);
-    lwork = static_cast<int>(work[0].real());
-    work.resize(static_cast<std::size_t>(lwork));
-    zgeev_("N", "N", &n, a.data(), &n, w.data(), &unused, &one, &unused, &one, work.data(), &lwork, rwork.data(), &info,
-           1, 1);
-    return info == 0 ? w : Eigenvalues{};
-}
 
 // The largest distance between matched eigenvalues, and the largest
 // imaginary part of `got` where the reference is real (below 1e-9): the two

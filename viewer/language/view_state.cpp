@@ -68,6 +68,10 @@ Rect ViewState::visibleArea() const {
           (device_.y1 - y.offset) / y.scale, (device_.y0 - y.offset) / y.scale};
 }
 
+double ViewState::magnification() const {
+  return mapping_.x.scale / mapViewToDevice(page(), device_).x.scale;
+}
+
 void ViewState::mapCurrentView() { mapping_ = mapViewToDevice(current(), device_); }
 
 }  // namespace vexplot

@@ -29,6 +29,11 @@ class ViewState {
   double deviceWidth() const { return device_.x1; }
   double deviceHeight() const { return device_.y1; }
   const PlaneMapping& deviceMapping() const { return mapping_; }
+  // Whether the current view is the whole page.
+  bool showsWholePage() const { return current() == page(); }
+  // How many times larger than the whole page the current view shows the
+  // page.
+  double magnification() const;
 
   // Makes view k (0 <= k < count) current; other values change nothing.
   void select(int k);

@@ -74,7 +74,20 @@ void drawTicks(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
   }
 }
 
+// Whether the axis is drawn at all: limits that differ (and are positive on
+// a logarithmic axis) between ends that differ.
+bool isDrawable(const AxisSpec& axis) {
+  if (axis.low == axis.high || axis.from == axis.to) return false;
+  return !axis.logarithmic || (axis.low > 0.0 && axis.high > 0.0);
+}
+
 }  // namespace
+
+void applySideLayout(AxisSpec& axis, int side) {
+  axis.tickAngle = kSides[side].tickAngle;
+  axis.justification = kSides[side].justification;
+  axis.labelAngle = kSides[side].labelAngle;
+}
 
 AxisSpec sideAxis(const FrameState& frame, int side) {
   const Rect& w = frame.windowBox;
@@ -93,29 +106,31 @@ AxisSpec sideAxis(const FrameState& frame, int side) {
   axis.majorCount = frame.tickParams[axisIndex][0];
   axis.minorCount = frame.tickParams[axisIndex][1];
   axis.tickSize = frame.tickSize;
-  axis.tickAngle = kSides[side].tickAngle;
   axis.ticksOn = frame.ticksOn[side];
   axis.labelsOn = frame.labelsOn[side];
-  axis.justification = kSides[side].justification;
   axis.labelSize = frame.labelSize;
-  axis.labelAngle = kSides[side].labelAngle;
   axis.font = frame.font;
   axis.colour = frame.colour;
   axis.labelAspect = frame.labelAspect;
+  applySideLayout(axis, side);
   return axis;
+}
+
+TickLayout axisTicks(const AxisSpec& axis) {
+  if (!isDrawable(axis) || axis.majorCount == 0 || !axis.ticksOn) return {};
+  const int n = magnitude(axis.majorCount);
+  const int m = magnitude(axis.minorCount);
+  return axis.logarithmic ? logTicks(axis.low, axis.high, n, m)
+                          : linearTicks(axis.low, axis.high, n, m);
 }
 
 void drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
               std::vector<double>& majorFeet) {
-  if (axis.low == axis.high || axis.from == axis.to) return;
-  if (axis.logarithmic && !(axis.low > 0.0 && axis.high > 0.0)) return;
+  if (!isDrawable(axis)) return;
   layer.segment(axis.from, axis.to, axis.colour, 0.0f);
   if (axis.majorCount == 0 || !axis.ticksOn) return;
 
-  const int n = magnitude(axis.majorCount);
-  const int m = magnitude(axis.minorCount);
-  const TickLayout layout =
-      axis.logarithmic ? logTicks(axis.low, axis.high, n, m) : linearTicks(axis.low, axis.high, n, m);
+  const TickLayout layout = axisTicks(axis);
   std::vector<double> feet;
   feet.reserve(layout.ticks.size());
   drawTicks(layer, text, axis, layout, feet);

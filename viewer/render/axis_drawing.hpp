@@ -6,6 +6,7 @@
 #include "viewer/render/drawing_layer.hpp"
 #include "viewer/render/page_point.hpp"
 #include "viewer/render/text_painter.hpp"
+#include "viewer/render/tick_layout.hpp"
 
 namespace vexplot {
 
@@ -33,6 +34,11 @@ struct AxisSpec {
   double labelAspect = 1.2;
 };
 
+// The tick angle, label justification and label angle of a side of the
+// window box (kLeft .. kTop): ticks point away from the box, labels read
+// horizontally.
+void applySideLayout(AxisSpec& axis, int side);
+
 // The axis of one side of the frame's window box with the frame's limits,
 // scale, tick counts, switches and text settings of the moment.
 AxisSpec sideAxis(const FrameState& frame, int side);
@@ -44,5 +50,8 @@ AxisSpec sideAxis(const FrameState& frame, int side);
 // not positive on a logarithmic axis, or equal ends.
 void drawAxis(DrawingLayer& layer, TextPainter& text, const AxisSpec& axis,
              std::vector<double>& majorFeet);
+
+// The ticks drawAxis lays out for the axis: none where it draws none.
+TickLayout axisTicks(const AxisSpec& axis);
 
 }  // namespace vexplot

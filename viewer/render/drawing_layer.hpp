@@ -58,7 +58,6 @@ class DrawingLayer {
   // changes nothing.
   void setSecondaryClip(const Rect& rectangle);
   void clearSecondaryClip() { secondaryClipOn_ = false; }
-  bool secondaryClipOn() const { return secondaryClipOn_; }
   const Rect& secondaryClip() const { return secondaryClip_; }
 
   // Device operations that are not recorded: a filled rectangle between two

@@ -193,12 +193,15 @@ std::unique_ptr<PictureWriter> pictureWriter(PictureFormat format, std::optional
   return nullptr;
 }
 
+VectorPictureSize sizeOf(const BoundingBox& box) {
+  return {static_cast<double>(box.upperRight.x - box.lowerLeft.x),
+          static_cast<double>(box.upperRight.y - box.lowerLeft.y)};
+}
+
 }  // namespace
 
 VectorPictureSize vectorPictureSize(const FramePicture& frame, const Rect& view) {
-  const BoundingBox box = boundingBox(frame, view);
-  return {static_cast<double>(box.upperRight.x - box.lowerLeft.x),
-          static_cast<double>(box.upperRight.y - box.lowerLeft.y)};
+  return sizeOf(boundingBox(frame, view));
 }
 
 void paintVectorPicture(QPainter& painter, const VectorPicture& picture, double lineWidth,
@@ -207,7 +210,7 @@ void paintVectorPicture(QPainter& painter, const VectorPicture& picture, double 
   const Rect& view = picture.view;
   const PlaneMapping mapping = paperMapping(frame, view);
   const BoundingBox box = boundingBox(frame, view);
-  const VectorPictureSize size = vectorPictureSize(frame, view);
+  const VectorPictureSize size = sizeOf(box);
   const double fit = std::min(page.width / size.width, page.height / size.height);
   const QPointF margin((page.width - fit * size.width) / 2.0, (page.height - fit * size.height) / 2.0);
   // Paper y runs upwards from the bottom; the picture's downwards from the

@@ -25,7 +25,6 @@ void RubberBand::release() {
 }
 
 bool magnifyView(ViewState& view, DevicePoint corner, DevicePoint opposite) {
-  if (view.currentIndex() > kLastMagnifiableView) return false;
   if (corner.x == opposite.x || corner.y == opposite.y) return false;
   const PagePoint a = pageFromDevice(view.deviceMapping(), corner.x, corner.y);
   const PagePoint b = pageFromDevice(view.deviceMapping(), opposite.x, opposite.y);

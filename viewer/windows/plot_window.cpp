@@ -157,7 +157,7 @@ void PlotWindow::letterTyped(char letter) {
   if (!regionOrder_.bringToFront(frame_->coordinateRegions, letter, *pointer_)) return;
   refreshReadouts();
   // The scale shows the first region.
-  if (view_->currentIndex() != 0) redrawView();
+  if (!view_->showsWholePage()) redrawView();
 }
 
 void PlotWindow::refreshReadouts() {

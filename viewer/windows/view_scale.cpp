@@ -40,10 +40,7 @@ AxisPart visiblePart(double windowLow, double windowHigh, double viewLow, double
 
 // The longest tick label of the axis, in page units.
 double widestLabel(const AxisSpec& axis, int font) {
-  const int n = std::abs(axis.majorCount);
-  const int m = std::abs(axis.minorCount);
-  const TickLayout layout = axis.logarithmic ? logTicks(axis.low, axis.high, n, m)
-                                             : linearTicks(axis.low, axis.high, n, m);
+  const TickLayout layout = axisTicks(axis);
   double widest = 0.0;
   for (const Tick& tick : layout.ticks) {
     if (!tick.major) continue;
@@ -68,8 +65,7 @@ class ScaleDrawer {
     const double y = view.y0 + descriptionHeight + labelSize_ * style_.labelAspect + 0.7 * labelSize_ +
                      tickSize_ + 0.5 * labelSize_;
     AxisSpec axis = visibleAxis(kAxisX, {part.low, y}, {part.high, y});
-    axis.tickAngle = -90.0;
-    axis.justification = 0.5;
+    applySideLayout(axis, kBottom);
     drawAxisSpec(axis);
     if (descriptionHeight > 0.0) {
       drawDescription(description, {(part.low + part.high) / 2.0, view.y0 + descriptionHeight / 2.0}, 0.0);
@@ -83,9 +79,7 @@ class ScaleDrawer {
     const double x = view.x0 + descriptionWidth + widestLabel(axis, style_.font) + 0.7 * labelSize_ +
                      tickSize_ + 0.5 * labelSize_;
     axis.from.x = axis.to.x = x;
-    axis.tickAngle = 90.0;
-    axis.justification = 1.0;
-    axis.labelAngle = -90.0;
+    applySideLayout(axis, kLeft);
     drawAxisSpec(axis);
     if (descriptionWidth > 0.0) {
       drawDescription(description, {view.x0 + descriptionWidth / 2.0, (part.low + part.high) / 2.0}, 90.0);
@@ -145,23 +139,14 @@ class ScaleDrawer {
   double magnification_;
 };
 
-// How many times larger than on the whole page the current view shows the
-// page.
-double magnificationOf(const ViewState& view) {
-  const Rect& page = view.page();
-  const double pageScale = std::min(view.deviceWidth() / (page.x1 - page.x0),
-                                    view.deviceHeight() / (page.y1 - page.y0));
-  return view.deviceMapping().x.scale / pageScale;
-}
-
 }  // namespace
 
 void drawViewScale(DrawingLayer& layer, TextPainter& text, const CoordinateRegion& region,
                    const ScaleStyle& style) {
   const ViewState& view = layer.view();
+  if (view.showsWholePage()) return;
   const Rect& shown = view.current();
-  if (shown == view.page()) return;
-  ScaleDrawer scale(layer, text, region, style, magnificationOf(view));
+  ScaleDrawer scale(layer, text, region, style, view.magnification());
   const AxisPart x = visiblePart(region.window.x0, region.window.x1, shown.x0, shown.x1);
   const AxisPart y = visiblePart(region.window.y0, region.window.y1, shown.y0, shown.y1);
   if (x.visible()) scale.drawBottom(shown, x);

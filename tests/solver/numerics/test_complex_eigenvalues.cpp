@@ -9,13 +9,11 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
-extern "C" void zgeev_(const char* jobvl, const char* jobvr, const int* n, std::complex<double>* a,
-                       const int* lda, std::complex<double>* w, std::complex<double>* vl,
-                       const int* ldvl, std::complex<double>* vr, const int* ldvr,
-                       std::complex<double>* work, const int* lwork, double* rwork, int* info,
-                       std::size_t jobvlLength, std::size_t jobvrLength);
+#include "tests/support/lapack_reference.hpp"
+
 
 namespace {
 
@@ -297,19 +295,8 @@ std::vector<Complex> lapackEigenvalues(SplitMatrix& a)
             m[std::size_t(j - 1) * n + (i - 1)] = Complex(a.r(i, j), a.c(i, j));
         }
     }
-    std::vector<Complex> w(static_cast<std::size_t>(n));
-    std::vector<double> rwork(std::size_t(2 * n));
-    Complex unused;
-    const int one = 1;
-    int lwork = -1;
     int info = 0;
-    Complex query;
-    zgeev_("N", "N", &n, m.data(), &n, w.data(), &unused, &one, &unused, &one, &query, &lwork,
-           rwork.data(), &info, 1, 1);
-    lwork = int(query.real());
-    std::vector<Complex> work(static_cast<std::size_t>(lwork));
-    zgeev_("N", "N", &n, m.data(), &n, w.data(), &unused, &one, &unused, &one, work.data(),
-           &lwork, rwork.data(), &info, 1, 1);
+    const std::vector<Complex> w = quelm::testing::zgeevEigenvalues(std::move(m), n, &info);
     EXPECT_EQ(info, 0);
     return w;
 }
